@@ -1,0 +1,78 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "random_source.h"
+#include "sheet.h"
+#include "shell.h"
+
+namespace dakru {
+
+// The rules of the game and the whole game state of the main window. The
+// windows draw what it holds and forward the player's actions and the two
+// timer ticks to it; everything the rules need from the platform goes through
+// the Shell.
+class Engine {
+public:
+    Engine(Shell& shell, RandomSource& random);
+
+    // What the player does.
+    void Roll_Click();
+    void Kocka_Click(int die);                // hold or release die 1 to 5; no redraw
+    void Kockap_Click(int die);               // a click on the picture: hold, then Kockep
+    void Cell_Click(Column column, int row);  // any of the 56 writable cells, row 1 to 14
+    void NewGame_Click();
+    void ToggleSound();                       // the S key
+
+    // The totals tick (every 500 ms) and the game-end watch (every 5000 ms).
+    void Timer1();
+    void Timer2();
+
+    // From the high-score side.
+    void ScoreDealtWith();  // the finished game's score has been dealt with: hides Roll
+    void BlankRollsLeft();  // the high-score window blanks the roll counter when activated
+
+    // The main window's routines.
+    void Research();
+    void Rewind();
+    void Rewind2();
+    void Kockep();
+
+    // The state, for the windows to draw.
+    const Cell& cell(Column column, int row) const;
+    const Die& die(int n) const;  // die 1 to 5
+    const std::array<std::optional<int>, kDiceCount>& DiceFaces() const { return diceFaces_; }
+    std::optional<int> RollCount() const { return rollCount_; }
+    std::optional<int> CalledRow() const { return calledRow_; }
+    bool rollVisible() const { return rollVisible_; }
+    bool soundOff() const { return soundOff_; }
+
+    // The displays: what the last totals tick wrote, empty until first written.
+    std::optional<int> sum(Section section, Column column) const;
+    std::optional<int> total(Section section) const;
+    std::optional<int> grandTotal() const { return grandTotal_; }
+    const std::string& rollsLeftText() const { return rollsLeft_; }
+    const std::string& zvanjeText() const { return zvanje_; }
+
+private:
+    Shell& shell_;
+    RandomSource& random_;
+
+    std::array<std::array<Cell, kRowCount>, kColumnCount> cells_{};
+    std::array<Die, kDiceCount> dice_{};
+    std::array<std::optional<int>, kDiceCount> diceFaces_{};
+    std::optional<int> rollCount_;  // unset until the first turn end or new game
+    std::optional<int> calledRow_;  // unset likewise; 0 when no call is active
+    bool rollVisible_ = true;       // the game-in-progress marker
+    bool soundOff_ = false;
+
+    std::array<std::array<std::optional<int>, kColumnCount>, kSectionCount> sums_{};
+    std::array<std::optional<int>, kSectionCount> totals_{};
+    std::optional<int> grandTotal_;
+    std::string rollsLeft_;
+    std::string zvanje_;
+};
+
+}  // namespace dakru

@@ -1,0 +1,37 @@
+# Sourced by ./run and ./test: installs what the build needs, then configures
+# and builds the game into build/.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+
+# Debian packages the build, the tests and the game need.
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev libsdl2-mixer-dev
+  libgtest-dev libgmock-dev
+  fonts-liberation2 fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+  elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+  else
+    echo "Missing packages (${missing[*]}) and no way to install them: run this as root or install sudo." >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${as_root[@]}" apt-get update -qq
+  "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)"
