@@ -7,6 +7,7 @@
 #include "random_source.h"
 #include "sheet.h"
 #include "shell.h"
+#include "totals.h"
 
 namespace dakru {
 
@@ -17,6 +18,9 @@ namespace dakru {
 class Engine {
 public:
     Engine(Shell& shell, RandomSource& random);
+
+    // The main window has opened: the intro cue, then the cover to the front.
+    void Form_Load();
 
     // What the player does.
     void Roll_Click();
@@ -33,6 +37,10 @@ public:
     // From the high-score side.
     void ScoreDealtWith();  // the finished game's score has been dealt with: hides Roll
     void BlankRollsLeft();  // the high-score window blanks the roll counter when activated
+
+    // Plays a cue unless the sound is switched off; the five-of-a-kind cue
+    // plays regardless. Every cue of the game goes through here.
+    void PlayCue(Cue cue);
 
     // The main window's routines.
     void Research();
@@ -60,7 +68,16 @@ private:
     Shell& shell_;
     RandomSource& random_;
 
-    std::array<std::array<Cell, kRowCount>, kColumnCount> cells_{};
+    Cell& cellAt(Column column, int row) { return cells_[index(column)][row - 1]; }
+    bool isWritten(Column column, int row) const { return cell(column, row).value.has_value(); }
+    void mark(Column column, int row) { cellAt(column, row).marked = true; }
+    void markIfEmpty(Column column, int row);
+    void unmark(Column column, int row) { cellAt(column, row).marked = false; }
+    bool onlyCallCellsLeft() const;
+    int calledRowNumber() const { return calledRow_.value_or(0); }
+    void write(Column column, int row);
+
+    Sheet cells_{};
     std::array<Die, kDiceCount> dice_{};
     std::array<std::optional<int>, kDiceCount> diceFaces_{};
     std::optional<int> rollCount_;  // unset until the first turn end or new game

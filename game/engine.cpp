@@ -1,0 +1,327 @@
+#include "engine.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "row_value.h"
+
+namespace dakru {
+namespace {
+
+constexpr Cue rollingCue(int dice)
+{
+    constexpr std::array<Cue, kDiceCount> cues{Cue::Dice1, Cue::Dice2, Cue::Dice3, Cue::Dice4,
+                                               Cue::Dice5};
+    return cues[dice - 1];
+}
+
+void checkRow(int row)
+{
+    if (row < 1 || row > kRowCount) {
+        throw std::out_of_range("scoring rows are numbered 1 to 14");
+    }
+}
+
+void checkDie(int n)
+{
+    if (n < 1 || n > kDiceCount) {
+        throw std::out_of_range("dice are numbered 1 to 5");
+    }
+}
+
+}  // namespace
+
+Engine::Engine(Shell& shell, RandomSource& random) : shell_(shell), random_(random) {}
+
+const Cell& Engine::cell(Column column, int row) const
+{
+    checkRow(row);
+    return cells_[index(column)][row - 1];
+}
+
+const Die& Engine::die(int n) const
+{
+    checkDie(n);
+    return dice_[n - 1];
+}
+
+std::optional<int> Engine::sum(Section section, Column column) const
+{
+    return sums_[index(section)][index(column)];
+}
+
+std::optional<int> Engine::total(Section section) const
+{
+    return totals_[index(section)];
+}
+
+void Engine::PlayCue(Cue cue)
+{
+    if (!soundOff_ || cue == Cue::FiveOfKind) {
+        shell_.playCue(cue);
+    }
+}
+
+void Engine::Form_Load()
+{
+    PlayCue(Cue::Intro);
+    shell_.FrontBack(Cover::Front);
+}
+
+// Down is written from the top and Up from the bottom, so when their last
+// cells and every Down\Up cell are written, only Call cells are left.
+bool Engine::onlyCallCellsLeft() const
+{
+    if (!isWritten(Column::Down, row::Dakru) || !isWritten(Column::Up, 1)) {
+        return false;
+    }
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (!isWritten(Column::DownUp, row)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void Engine::Roll_Click()
+{
+    if (calledRowNumber() <= 0 && rollCount_.value_or(0) == 1 && onlyCallCellsLeft()) {
+        shell_.showMessage("You must place a call first !");
+        return;
+    }
+    shell_.FrontBack(Cover::Back);
+    if (rollCount_.value_or(0) == 3) {
+        return;
+    }
+    rollCount_ = rollCount_.value_or(0) + 1;
+
+    const auto released =
+        static_cast<int>(std::count_if(dice_.begin(), dice_.end(), [](const Die& d) { return !d.held; }));
+    if (released > 0 && !soundOff_) {
+        shell_.playCueAndWait(rollingCue(released));
+    }
+
+    for (int n = 0; n < kDiceCount; ++n) {
+        if (!dice_[n].held) {
+            const int face = std::clamp(static_cast<int>(random_.next() * 6.0f) + 1, 1, 6);
+            dice_[n].face = face;
+            diceFaces_[n] = face;
+        }
+    }
+
+    for (int face = 1; face <= 6; ++face) {
+        if (std::count(diceFaces_.begin(), diceFaces_.end(), face) > 4) {
+            PlayCue(Cue::FiveOfKind);
+        }
+    }
+
+    Kockep();
+    Research();
+}
+
+void Engine::Kocka_Click(int n)
+{
+    checkDie(n);
+    if (!dice_[0].face) {
+        return;  // no roll yet in this turn
+    }
+    dice_[n - 1].held = !dice_[n - 1].held;
+    PlayCue(Cue::Check);
+}
+
+void Engine::Kockap_Click(int n)
+{
+    Kocka_Click(n);
+    Kockep();
+}
+
+void Engine::Kockep()
+{
+    for (int n = 1; n <= kDiceCount; ++n) {
+        const Die& d = dice_[n - 1];
+        const std::string face = d.face ? std::to_string(*d.face) : std::string();
+        shell_.showDiePicture(n, "d" + face + (d.held ? "s.jpg" : ".jpg"));
+    }
+}
+
+void Engine::write(Column column, int row)
+{
+    PlayCue(Cue::ClickYellow);
+    std::array<int, kDiceCount> faces{};
+    std::transform(dice_.begin(), dice_.end(), faces.begin(),
+                   [](const Die& d) { return d.face.value_or(0); });
+    cellAt(column, row).value = RowValue(row, faces);
+}
+
+void Engine::Cell_Click(Column column, int row)
+{
+    checkRow(row);
+    if (column != Column::Call) {
+        if (cell(column, row).marked) {
+            write(column, row);
+            Rewind();
+        }
+        return;
+    }
+
+    // The Call column: the called cell is written; a first click on a marked
+    // cell places the call.
+    if (cell(column, row).marked && calledRowNumber() == row && rollCount_.value_or(0) > 0) {
+        write(column, row);
+        calledRow_ = 0;
+        Rewind();
+    }
+    if (cell(column, row).marked) {
+        if (row == row::Minimum || row == row::Maximum) {
+            PlayCue(Cue::ClickYellow);
+        }
+        calledRow_ = row;
+        Rewind2();
+    }
+}
+
+void Engine::Rewind()
+{
+    rollCount_ = 0;
+    for (Die& d : dice_) {
+        d = Die{};
+    }
+    diceFaces_.fill(0);
+    for (auto& column : cells_) {
+        for (Cell& c : column) {
+            c.marked = false;
+        }
+    }
+}
+
+void Engine::Rewind2()
+{
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (calledRowNumber() != row) {
+            unmark(Column::Call, row);
+        }
+    }
+    for (const Column column : {Column::Down, Column::DownUp, Column::Up}) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            unmark(column, row);
+        }
+    }
+}
+
+void Engine::markIfEmpty(Column column, int row)
+{
+    if (!isWritten(column, row)) {
+        mark(column, row);
+    }
+}
+
+void Engine::Research()
+{
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (!isWritten(Column::Call, row) && rollCount_.value_or(0) == 1) {
+            mark(Column::Call, row);
+        } else if (calledRowNumber() != row) {
+            unmark(Column::Call, row);
+        }
+    }
+    if (calledRowNumber() > 0) {
+        Rewind2();
+        return;
+    }
+
+    markIfEmpty(Column::Down, 1);
+    for (int row = 1; row <= kRowCount; ++row) {
+        markIfEmpty(Column::DownUp, row);
+    }
+    markIfEmpty(Column::Up, row::Dakru);
+    for (int row = 2; row <= kRowCount; ++row) {
+        if (isWritten(Column::Down, row - 1)) {
+            markIfEmpty(Column::Down, row);
+        }
+    }
+    for (int row = kRowCount - 1; row >= 1; --row) {
+        if (isWritten(Column::Up, row + 1)) {
+            markIfEmpty(Column::Up, row);
+        }
+    }
+}
+
+void Engine::Timer1()
+{
+    if (!rollVisible_) {
+        return;
+    }
+    const int rolls = rollCount_.value_or(0);
+    rollsLeft_ = rolls == 0 ? std::string() : std::to_string(rolls);
+    zvanje_ = calledRowNumber() > 0 ? "CALL" : "";
+
+    // Sums and the dice pictures follow the sheet only between turns. At
+    // program start the roll count is still unset, so they stay blank until
+    // the first turn ends or a new game starts.
+    if (rollCount_ != 0) {
+        return;
+    }
+    Kockep();
+    const Totals totals = computeTotals(cells_);
+    for (const Section section : kSections) {
+        for (const Column column : kColumns) {
+            sums_[index(section)][index(column)] = totals.sums[index(section)][index(column)];
+        }
+        totals_[index(section)] = totals.sectionTotals[index(section)];
+    }
+    grandTotal_ = totals.grandTotal;
+}
+
+void Engine::Timer2()
+{
+    if (!rollVisible_) {
+        return;
+    }
+    int FilledCells = 0;
+    for (const auto& column : cells_) {
+        FilledCells += static_cast<int>(
+            std::count_if(column.begin(), column.end(), [](const Cell& c) { return c.value.has_value(); }));
+    }
+    if (FilledCells != kCellCount) {
+        return;
+    }
+    shell_.FrontBack(Cover::Front);
+    // Computed from the full sheet rather than read off the grand-total
+    // display, which may not have caught up with the last write yet.
+    shell_.handOverFinalScore(static_cast<std::int16_t>(computeTotals(cells_).grandTotal));
+}
+
+void Engine::NewGame_Click()
+{
+    if (!shell_.askYesNo("Are you sure you want to play a New Game?")) {
+        return;
+    }
+    shell_.FrontBack(Cover::Back);
+    for (auto& column : cells_) {
+        for (Cell& c : column) {
+            c.value.reset();
+        }
+    }
+    sums_[index(Section::Lower)][index(Column::Down)].reset();
+    calledRow_ = 0;
+    rollVisible_ = true;
+    Rewind();
+    Rewind2();
+}
+
+void Engine::ToggleSound()
+{
+    soundOff_ = !soundOff_;
+}
+
+void Engine::ScoreDealtWith()
+{
+    rollVisible_ = false;
+}
+
+void Engine::BlankRollsLeft()
+{
+    rollsLeft_.clear();
+}
+
+}  // namespace dakru
