@@ -1,0 +1,79 @@
+#include "high_score_board.h"
+
+#include <utility>
+
+#include "table_file.h"
+
+namespace dakru::scores {
+namespace {
+
+// Clears the running marker however the insertion is left.
+class RunningMark {
+public:
+    explicit RunningMark(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningMark() { flag_ = false; }
+    RunningMark(const RunningMark&) = delete;
+    RunningMark& operator=(const RunningMark&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+HighScoreBoard::HighScoreBoard(std::filesystem::path file, InsertionServices services)
+    : file_(std::move(file)), services_(std::move(services))
+{
+}
+
+void HighScoreBoard::reload()
+{
+    if (inserting_)
+        return;
+    read_ = readTable(file_);
+    shown_ = read_;
+    services_.labelsChanged();
+}
+
+void HighScoreBoard::handOver(std::int16_t FinalScore)
+{
+    if (inserting_)
+        return;
+    pending_ = true;
+    finalScore_ = FinalScore;
+}
+
+void HighScoreBoard::SaveScore_Click()
+{
+    if (!pending_ || inserting_)
+        return;
+    const RunningMark running(inserting_);
+
+    if (const std::optional<int> place = findPlace(read_, finalScore_)) {
+        insertAt(*place);
+    } else if (!services_.soundOff()) {
+        services_.playScoreCue(false);
+    }
+    services_.hideRoll();
+    pending_ = false;
+}
+
+void HighScoreBoard::insertAt(int place)
+{
+    for (int k = kEntryCount - 1; k > place; --k)
+        shown_[k] = shown_[k - 1];
+    services_.labelsChanged();
+
+    const std::string name = services_.askName(namePrompt(place));
+    shown_[place] = EntryText(finalScore_, name);
+    services_.labelsChanged();
+
+    if (!writeTable(file_, shown_)) {
+        services_.showMessage(std::string(kNotSavedMessage));
+        return;
+    }
+    if (!services_.soundOff())
+        services_.playScoreCue(true);
+}
+
+}  // namespace dakru::scores

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "entry_text.h"
+
+namespace dakru::scores {
+
+// What the insertion needs from around it: the player, the sound and the
+// main window.
+struct InsertionServices {
+    // The modal name prompt, titled "Dakru" with an empty default; "" when cancelled.
+    std::function<std::string(const std::string& prompt)> askName;
+    // A modal message box titled "Dakru".
+    std::function<void(const std::string& text)> showMessage;
+    std::function<bool()> soundOff;
+    std::function<void(bool placed)> playScoreCue;  // true: ScoreHigh, false: ScoreNo
+    std::function<void()> hideRoll;                 // the finished game is dealt with
+    std::function<void()> labelsChanged;            // the shown entries have changed
+};
+
+inline constexpr std::string_view kNotSavedMessage =
+    "Your score could not be saved: the high-score file could not be written.";
+
+// The high-score table of the high-score window: the entries read from the
+// file at the last activation (used for ranking), the entries shown (moved
+// and rewritten by an insertion), and the score that waits to be entered.
+class HighScoreBoard {
+public:
+    HighScoreBoard(std::filesystem::path file, InsertionServices services);
+
+    // Reads the file into both copies of the table. Skipped while an insertion
+    // is running: its half-moved entries are what the file is about to hold.
+    void reload();
+
+    // The game-end hand-over: a score is now pending. A hand-over of the same
+    // game arriving while its insertion runs changes nothing.
+    void handOver(std::int16_t FinalScore);
+
+    // The insertion: ranks the pending score, asks for the name when it has a
+    // place, rewrites the file, plays the cue and ends the pending state. Does
+    // nothing without a pending score, and nothing when entered again from
+    // within its own prompt or message.
+    void SaveScore_Click();
+
+    bool scorePending() const { return pending_; }
+    bool inserting() const { return inserting_; }
+    std::int16_t FinalScore() const { return finalScore_; }
+    const HighScoreTable& shownEntries() const { return shown_; }
+    const HighScoreTable& readEntries() const { return read_; }
+    const std::filesystem::path& file() const { return file_; }
+
+private:
+    void insertAt(int place);
+
+    std::filesystem::path file_;
+    InsertionServices services_;
+    HighScoreTable read_;
+    HighScoreTable shown_;
+    std::int16_t finalScore_ = 0;
+    bool pending_ = false;
+    bool inserting_ = false;
+};
+
+}  // namespace dakru::scores
