@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "table_file.h"
@@ -30,8 +31,9 @@ protected:
                           .askName = [this](const std::string& prompt) {
                               events.push_back("prompt: " + prompt);
                               labelsAtPrompt = board.shownEntries();
-                              if (whilePromptOpen)
-                                  whilePromptOpen();
+                              // Once: a nested insertion would otherwise recurse.
+                              if (auto action = std::exchange(whilePromptOpen, nullptr))
+                                  action();
                               return name;
                           },
                           .showMessage = [this](const std::string& text) { events.push_back("message: " + text); },

@@ -1,0 +1,47 @@
+#include "score_file_location.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace dakru::scores {
+namespace {
+
+const QString kTableFileName = QStringLiteral("dakru.dhs");
+
+}  // namespace
+
+bool folderIsWritable(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("dakru-probe-XXXXXX")));
+    return probe.open();
+}
+
+std::filesystem::path scoreFileLocation(const QString& programDir, const QString& userDataDir,
+                                        const std::function<bool(const QString&)>& isWritable)
+{
+    const QDir program(programDir);
+    if (isWritable(programDir))
+        return program.filesystemAbsolutePath() / kTableFileName.toStdU16String();
+
+    const QDir user(userDataDir);
+    const QString userTable = user.absoluteFilePath(kTableFileName);
+    const QString shippedTable = program.absoluteFilePath(kTableFileName);
+    QDir().mkpath(user.absolutePath());
+    if (!QFile::exists(userTable) && QFile::exists(shippedTable) && QFile::copy(shippedTable, userTable)) {
+        // The shipped copy may be read-only; the player's own copy must not be.
+        QFile::setPermissions(userTable, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                             | QFile::WriteUser);
+    }
+    return user.filesystemAbsolutePath() / kTableFileName.toStdU16String();
+}
+
+std::filesystem::path scoreFileLocation()
+{
+    return scoreFileLocation(QCoreApplication::applicationDirPath(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+}  // namespace dakru::scores
