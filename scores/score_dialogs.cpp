@@ -1,5 +1,6 @@
 #include "score_dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -8,6 +9,13 @@ namespace dakru::scores {
 namespace {
 
 const QString kTitle = QStringLiteral("Dakru");
+
+// Some desktop styles put pictures on OK and Cancel; the game's boxes are plain.
+void plainButtons(QWidget& box)
+{
+    for (QAbstractButton* button : box.findChildren<QAbstractButton*>())
+        button->setIcon(QIcon());
+}
 
 }  // namespace
 
@@ -24,12 +32,15 @@ QString QtScoreDialogs::askName(const QString& prompt)
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
+    dialog.sizeHint();  // lays the box out, which makes its buttons
+    plainButtons(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 void QtScoreDialogs::showMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, owner());
+    plainButtons(box);
     box.exec();
 }
 

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -287,6 +288,7 @@ TEST(QtScoreDialogs, NameBoxTitlePromptAndCancel)
     const QString prompt = QStringLiteral("You are the 4th one\r\nEnter your name");
     QString title, label, initial;
     bool helpButton = true;
+    int buttonIcons = 0;
     auto answer = [&](bool accept) {
         QTimer::singleShot(0, [&, accept] {
             auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
@@ -295,6 +297,8 @@ TEST(QtScoreDialogs, NameBoxTitlePromptAndCancel)
             label = box->labelText();
             initial = box->textValue();
             helpButton = box->windowFlags().testFlag(Qt::WindowContextHelpButtonHint);
+            for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
+                buttonIcons += button->icon().isNull() ? 0 : 1;
             box->findChild<QLineEdit*>()->setText(QStringLiteral("Ann"));
             accept ? box->accept() : box->reject();
         });
@@ -305,6 +309,7 @@ TEST(QtScoreDialogs, NameBoxTitlePromptAndCancel)
     EXPECT_EQ(label, prompt);
     EXPECT_EQ(initial, "");
     EXPECT_FALSE(helpButton);
+    EXPECT_EQ(buttonIcons, 0);
 
     answer(false);
     EXPECT_EQ(dialogs.askName(prompt), "");
