@@ -86,6 +86,49 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
+// The cells that may be written now.
+inline std::vector<std::pair<Column, int>> yellow(const Engine& engine)
+{
+    std::vector<std::pair<Column, int>> cells;
+    for (const Column column : kColumns) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            if (engine.cell(column, row).marked) {
+                cells.emplace_back(column, row);
+            }
+        }
+    }
+    return cells;
+}
+
+inline Snapshot snapshot(const Engine& engine)
+{
+    Snapshot s{};
+    for (const Column column : kColumns) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            s.values.push_back(engine.cell(column, row).value);
+            s.marks.push_back(engine.cell(column, row).marked);
+        }
+        for (const Section section : kSections) {
+            s.sums.push_back(engine.sum(section, column));
+        }
+    }
+    for (const Section section : kSections) {
+        s.sums.push_back(engine.total(section));
+    }
+    for (int n = 1; n <= kDiceCount; ++n) {
+        s.faces.push_back(engine.die(n).face);
+        s.held.push_back(engine.die(n).held);
+        s.diceFaces.push_back(engine.DiceFaces()[n - 1]);
+    }
+    s.rollCount = engine.RollCount();
+    s.calledRow = engine.CalledRow();
+    s.grandTotal = engine.grandTotal();
+    s.rollVisible = engine.rollVisible();
+    s.rollsLeft = engine.rollsLeftText();
+    s.zvanje = engine.zvanjeText();
+    return s;
+}
+
 class Game : public ::testing::Test {
 protected:
     RecordingShell shell;
@@ -111,48 +154,9 @@ protected:
     }
     void click(Column column, int row) { engine.Cell_Click(column, row); }
 
-    std::vector<std::pair<Column, int>> yellow() const
-    {
-        std::vector<std::pair<Column, int>> cells;
-        for (const Column column : kColumns) {
-            for (int row = 1; row <= kRowCount; ++row) {
-                if (engine.cell(column, row).marked) {
-                    cells.emplace_back(column, row);
-                }
-            }
-        }
-        return cells;
-    }
+    std::vector<std::pair<Column, int>> yellow() const { return test::yellow(engine); }
     std::optional<int> value(Column column, int row) const { return engine.cell(column, row).value; }
-
-    Snapshot snapshot() const
-    {
-        Snapshot s{};
-        for (const Column column : kColumns) {
-            for (int row = 1; row <= kRowCount; ++row) {
-                s.values.push_back(engine.cell(column, row).value);
-                s.marks.push_back(engine.cell(column, row).marked);
-            }
-            for (const Section section : kSections) {
-                s.sums.push_back(engine.sum(section, column));
-            }
-        }
-        for (const Section section : kSections) {
-            s.sums.push_back(engine.total(section));
-        }
-        for (int n = 1; n <= kDiceCount; ++n) {
-            s.faces.push_back(engine.die(n).face);
-            s.held.push_back(engine.die(n).held);
-            s.diceFaces.push_back(engine.DiceFaces()[n - 1]);
-        }
-        s.rollCount = engine.RollCount();
-        s.calledRow = engine.CalledRow();
-        s.grandTotal = engine.grandTotal();
-        s.rollVisible = engine.rollVisible();
-        s.rollsLeft = engine.rollsLeftText();
-        s.zvanje = engine.zvanjeText();
-        return s;
-    }
+    Snapshot snapshot() const { return test::snapshot(engine); }
 };
 
 // A legal order for the whole sheet: Down from the top, Down\Up, Up from the
