@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "cue.h"
+
+namespace dakru::ui {
+
+// The About window: title, version, credits, the keys, a page of scoring help
+// and a page of tips. Clicking the title plays the intro cue, every move over
+// CLOSE the hover cue; clicking CLOSE destroys the window.
+class AboutWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // playCue goes through the main window's sound switch.
+    explicit AboutWindow(std::function<void(Cue)> playCue, QWidget* parent = nullptr);
+
+private:
+    std::function<void(Cue)> playCue_;
+};
+
+}  // namespace dakru::ui

@@ -1,0 +1,53 @@
+#include "cover.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "main_layout.h"
+
+namespace dakru::ui {
+namespace {
+
+// Without its picture the cover still names the menu under the hot spots.
+void drawStandIn(QPainter& painter, const QRect& area)
+{
+    painter.fillRect(area, QColor(21, 13, 96));
+    painter.setPen(QColor(192, 192, 255));
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setPointSizeF(30);
+    painter.setFont(title);
+    painter.drawText(twipsRect(0, 240, 5220, 1200), Qt::AlignCenter, QStringLiteral("Dakru"));
+    QFont menu(QStringLiteral("Verdana"));
+    menu.setPointSizeF(10);
+    menu.setBold(true);
+    painter.setFont(menu);
+    constexpr const char* words[] = {"ROLL", "NEW", "HIGHSCORE", "INFO", "EXIT"};
+    for (std::size_t k = 0; k < layout::kHotSpots.size(); ++k) {
+        painter.drawText(layout::kHotSpots[k], Qt::AlignCenter, QString::fromLatin1(words[k]));
+    }
+}
+
+}  // namespace
+
+CoverPicture::CoverPicture(QPixmap picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture))
+{
+    setMouseTracking(true);
+}
+
+void CoverPicture::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit moved();
+}
+
+void CoverPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (picture_.isNull()) {
+        drawStandIn(painter, rect());
+    } else {
+        painter.drawPixmap(0, 0, picture_);
+    }
+}
+
+}  // namespace dakru::ui

@@ -1,0 +1,435 @@
+#include "form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+
+#include "click_label.h"
+#include "cover.h"
+#include "grid_lines.h"
+#include "highlight_frame.h"
+#include "main_layout.h"
+#include "sheet_names.h"
+
+namespace dakru::ui {
+namespace {
+
+constexpr auto kFixedWindow = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint |
+                              Qt::MSWindowsFixedSizeDialogHint;
+
+QFont arial(qreal points, bool bold = false)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont fontOf(layout::TextStyle style)
+{
+    switch (style) {
+    case layout::TextStyle::ColumnHeader: return arial(9);
+    case layout::TextStyle::CornerHeader: return arial(9, true);
+    case layout::TextStyle::RowCaption: return arial(8.25);
+    case layout::TextStyle::Equals: return arial(9, true);
+    case layout::TextStyle::Score: return arial(9.75, true);
+    }
+    return arial(8.25);
+}
+
+ClickLabel* makeLabel(QWidget* parent, const QString& name, const QRect& rect, const QColor& text)
+{
+    auto* label = new ClickLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, text);
+    label->setPalette(colours);
+    return label;
+}
+
+QString numberText(std::optional<int> value)
+{
+    return value ? QString::number(*value) : QString();
+}
+
+}  // namespace
+
+Form1::Form1(Form1Services services, QWidget* parent)
+    : QWidget(parent, kFixedWindow),
+      services_(std::move(services)),
+      engine_(*this, services_.random),
+      pictures_(services_.picturesDir)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Dakru v1.05.06 - 23.12.2002"));
+    setFixedSize(layout::kClientSize);
+    setFont(arial(8.25));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    image1_ = new CoverPicture(pictures_.get("Cover.jpg"), this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setGeometry(layout::kCover);
+    connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
+
+    buildSheet();
+    buildMenu();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area(QPoint(), size());
+        area.moveCenter(screen->availableGeometry().center());
+        move(area.topLeft());
+    }
+
+    timer1_.setInterval(500);
+    timer2_.setInterval(5000);
+    connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    timer1_.start();
+    timer2_.start();
+}
+
+Form1::~Form1()
+{
+    timer1_.stop();
+    timer2_.stop();
+}
+
+void Form1::buildSheet()
+{
+    for (const layout::Caption& caption : layout::kCaptions) {
+        ClickLabel* label = makeLabel(this, QString::fromLatin1(caption.name), caption.rect, layout::kCaptionText);
+        label->setText(QString::fromLatin1(caption.text));
+        label->setFont(fontOf(caption.style));
+    }
+
+    for (const Column column : kColumns) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            ClickLabel* cell = makeLabel(this, cellName(column, row),
+                                         layout::cellRect(layout::columnLeft(column), layout::rowTop(row)),
+                                         layout::kCellText);
+            cell->setFill(layout::kCellBlack);
+            cell->setBorder(layout::kBorder);
+            connect(cell, &ClickLabel::clicked, this, [this, column, row] {
+                engine_.Cell_Click(column, row);
+                redraw();
+            });
+            cells_[index(column)][row - 1] = cell;
+        }
+    }
+
+    for (const Section section : kSections) {
+        const int top = layout::sumTop(section);
+        for (const Column column : kColumns) {
+            ClickLabel* sum = makeLabel(this, sumName(section, column),
+                                        layout::cellRect(layout::columnLeft(column), top), layout::kSumText);
+            sum->setBorder(layout::kBorder);
+            sums_[index(section)][index(column)] = sum;
+        }
+        ClickLabel* total = makeLabel(this, totalName(section), layout::cellRect(layout::kTotalLeft, top),
+                                      layout::kSumText);
+        total->setBorder(layout::kBorder);
+        totals_[index(section)] = total;
+    }
+    // The upper sum of the Call column is the one sum cell drawn on black.
+    sums_[index(Section::Upper)][index(Column::Call)]->setFill(layout::kCellBlack);
+    grandTotal_ = makeLabel(this, QString::fromLatin1(kGrandTotalName),
+                            layout::cellRect(layout::kTotalLeft, layout::kScoreRowTop), layout::kSumText);
+    grandTotal_->setBorder(layout::kBorder);
+
+    auto* lines = new GridLines(this);
+    lines->setObjectName(QStringLiteral("GridLines"));
+    lines->setGeometry(rect());
+
+    zvanje_ = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
+    zvanje_->setFont(arial(9.75, true));
+    rollsLeft_ = makeLabel(this, QStringLiteral("RollsLeft"), layout::kRollsLeft, layout::kDisplayText);
+    rollsLeft_->setFont(arial(8.25));
+}
+
+void Form1::buildMenu()
+{
+    for (int k = 1; k <= 5; ++k) {
+        auto* frame = new HighlightFrame(this);
+        frame->setObjectName(QStringLiteral("GS%1").arg(k));
+        frame->setGeometry(layout::kHighlightFrames[k - 1]);
+        frames_[k - 1] = frame;
+    }
+    for (int k = 1; k <= 5; ++k) {
+        ClickLabel* spot = makeLabel(this, QStringLiteral("G%1").arg(k), layout::kHotSpots[k - 1], Qt::white);
+        spot->setMouseTracking(true);
+        connect(spot, &ClickLabel::moved, this, [this, k] { G_MouseMove(k); });
+        connect(spot, &ClickLabel::clicked, this, [this, k] { G_Click(k); });
+        hotSpots_[k - 1] = spot;
+    }
+    for (int n = 1; n <= kDiceCount; ++n) {
+        ClickLabel* picture = makeLabel(this, QStringLiteral("Kocka%1p").arg(n), layout::dicePicture(n), Qt::black);
+        picture->setFont(arial(14, true));
+        connect(picture, &ClickLabel::clicked, this, [this, n] {
+            engine_.Kockap_Click(n);
+            redraw();
+        });
+        dice_[n - 1] = picture;
+        showDiePicture(n, "d.jpg");
+    }
+}
+
+void Form1::Form_Load()
+{
+    engine_.Form_Load();
+    redraw();
+}
+
+void Form1::redraw()
+{
+    for (const Column column : kColumns) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            const Cell& state = engine_.cell(column, row);
+            ClickLabel* cell = cells_[index(column)][row - 1];
+            cell->setText(numberText(state.value));
+            cell->setFill(state.marked ? layout::kCellYellow : layout::kCellBlack);
+        }
+    }
+    for (const Section section : kSections) {
+        for (const Column column : kColumns) {
+            sums_[index(section)][index(column)]->setText(numberText(engine_.sum(section, column)));
+        }
+        totals_[index(section)]->setText(numberText(engine_.total(section)));
+    }
+    grandTotal_->setText(numberText(engine_.grandTotal()));
+    zvanje_->setText(QString::fromStdString(engine_.zvanjeText()));
+    rollsLeft_->setText(QString::fromStdString(engine_.rollsLeftText()));
+}
+
+void Form1::Timer1_Timer()
+{
+    engine_.Timer1();
+    redraw();
+}
+
+void Form1::Timer2_Timer()
+{
+    engine_.Timer2();
+    redraw();
+}
+
+void Form1::BorderB(int Wich)
+{
+    for (int k = 1; k <= 5; ++k) {
+        frames_[k - 1]->setGeometry(hotSpots_[k - 1]->geometry());
+        frames_[k - 1]->hide();
+    }
+    if (Wich >= 1 && Wich <= 5) {
+        frames_[Wich - 1]->show();
+    }
+}
+
+void Form1::G_MouseMove(int k)
+{
+    if (frames_[k - 1]->isHidden()) {
+        engine_.PlayCue(Cue::MouseOver);
+    }
+    BorderB(k);
+}
+
+void Form1::G_Click(int k)
+{
+    switch (k) {
+    case 1:
+        if (engine_.rollVisible()) {
+            engine_.Roll_Click();
+        } else {
+            engine_.NewGame_Click();
+        }
+        break;
+    case 2: {
+        // On a fresh sheet before the first roll, NEW simply plays.
+        const QString grandTotal = grandTotal_->text();
+        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0")) && rollsLeft_->text().isEmpty();
+        if (fresh) {
+            G_Click(1);
+            return;
+        }
+        engine_.NewGame_Click();
+        break;
+    }
+    case 3: HighScores_Click(); break;
+    case 4: Info_Click(); break;
+    case 5: Exitb_Click(); return;
+    default: return;
+    }
+    redraw();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat()) {
+        keysDown_.insert(event->key());
+    }
+    event->accept();
+}
+
+// Keys act on release. A release whose press this window did not see (the
+// Enter that closed a message box) does nothing.
+void Form1::keyReleaseEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (event->isAutoRepeat() || !keysDown_.remove(event->key())) {
+        return;
+    }
+    if (const std::optional<KeyAction> action = keyAction(event->key(), event->modifiers())) {
+        Form_KeyUp(*action);
+    }
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        keysDown_.clear();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Form1::Form_KeyUp(KeyAction action)
+{
+    switch (action) {
+    case KeyAction::Roll: engine_.Roll_Click(); break;
+    case KeyAction::Exit: Exitb_Click(); return;
+    case KeyAction::NewGame: engine_.NewGame_Click(); break;
+    case KeyAction::HighScores: HighScores_Click(); break;
+    case KeyAction::ToggleSound: engine_.ToggleSound(); break;
+    case KeyAction::HoldDie1:
+    case KeyAction::HoldDie2:
+    case KeyAction::HoldDie3:
+    case KeyAction::HoldDie4:
+    case KeyAction::HoldDie5: engine_.Kockap_Click(dieOf(action)); break;
+    }
+    redraw();
+}
+
+scores::HighScoreWindow& Form1::highScores()
+{
+    if (!highScores_) {
+        scores::HighScoreHooks hooks{
+            .blankRollsLeft =
+                [this] {
+                    engine_.BlankRollsLeft();
+                    redraw();
+                },
+            .hideRoll = [this] { engine_.ScoreDealtWith(); },
+            .soundOff = [this] { return engine_.soundOff(); },
+            .playScoreCue = [this](bool placed) { engine_.PlayCue(placed ? Cue::ScoreHigh : Cue::ScoreNo); },
+        };
+        highScores_ = new scores::HighScoreWindow(services_.tableFile, services_.picturesDir,
+                                                  services_.scoreDialogs, std::move(hooks), this);
+    }
+    return *highScores_;
+}
+
+void Form1::HighScores_Click()
+{
+    highScores().showTable();
+}
+
+void Form1::Info_Click()
+{
+    if (!about_) {
+        about_ = new AboutWindow([this](Cue cue) { engine_.PlayCue(cue); }, this);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+// Ends the program at once: nothing is asked and nothing is saved.
+void Form1::Exitb_Click()
+{
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (about_) {
+        about_->close();
+    }
+    if (highScores_) {
+        highScores_->close();
+    }
+    timer1_.stop();
+    timer2_.stop();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void Form1::playCue(Cue cue)
+{
+    services_.cues.play(cue);
+}
+
+void Form1::playCueAndWait(Cue cue)
+{
+    services_.cues.playAndWait(cue);
+}
+
+void Form1::showMessage(const std::string& text)
+{
+    services_.dialogs.message(QString::fromStdString(text));
+}
+
+bool Form1::askYesNo(const std::string& text)
+{
+    return services_.dialogs.askYesNo(QString::fromStdString(text));
+}
+
+void Form1::FrontBack(Cover cover)
+{
+    if (cover == Cover::Front) {
+        image1_->raise();
+    } else {
+        image1_->lower();
+    }
+    // The dice pictures always lie above the cover.
+    for (ClickLabel* picture : dice_) {
+        picture->raise();
+    }
+    rollsLeft_->raise();
+    for (ClickLabel* spot : hotSpots_) {
+        spot->raise();
+    }
+    zvanje_->raise();
+}
+
+void Form1::showDiePicture(int die, const std::string& fileName)
+{
+    // The totals tick asks for the same pictures every half second between turns.
+    if (diceShown_[die - 1] == fileName) {
+        return;
+    }
+    diceShown_[die - 1] = fileName;
+    ClickLabel* picture = dice_[die - 1];
+    const QPixmap& face = pictures_.get(fileName);
+    if (!face.isNull()) {
+        picture->setFill(std::nullopt);
+        picture->setPixmap(face);
+        return;
+    }
+    // Without the picture: the face as a number on a light square, darker when held.
+    const Die& state = engine_.die(die);
+    picture->setFill(state.held ? QColor(160, 160, 160) : QColor(240, 240, 240));
+    picture->setText(state.face ? QString::number(*state.face) : QString());
+}
+
+void Form1::handOverFinalScore(std::int16_t FinalScore)
+{
+    highScores().handOver(FinalScore);
+}
+
+}  // namespace dakru::ui

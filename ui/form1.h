@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QPointer>
+#include <QSet>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+
+#include "about_window.h"
+#include "cue_player.h"
+#include "dialogs.h"
+#include "engine.h"
+#include "high_score_window.h"
+#include "key_table.h"
+#include "picture_cache.h"
+#include "random_source.h"
+#include "shell.h"
+
+namespace dakru::ui {
+
+class ClickLabel;
+class CoverPicture;
+class HighlightFrame;
+
+// What the main window works with; all of it outlives the window.
+struct Form1Services {
+    CuePlayer& cues;
+    RandomSource& random;
+    Dialogs& dialogs;
+    scores::ScoreDialogs& scoreDialogs;
+    std::filesystem::path picturesDir;
+    std::filesystem::path tableFile;
+};
+
+// The main window: the cover picture with its five menu hot spots, the score
+// sheet, the dice and the two displays. It draws what the engine holds after
+// every event and timer tick, and is the engine's platform.
+class Form1 final : public QWidget, public Shell {
+    Q_OBJECT
+
+public:
+    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Engine& engine() { return engine_; }
+
+    // The window has opened: the intro cue and the cover in front.
+    void Form_Load();
+
+    // Places the highlight frames on their hot spots and shows frame Wich (1 to 5), or none (0).
+    void BorderB(int Wich);
+
+    // The windows that may be open beside this one (null when not).
+    scores::HighScoreWindow* highScoreWindow() const { return highScores_; }
+    AboutWindow* aboutWindow() const { return about_; }
+
+    // Shell.
+    void playCue(Cue cue) override;
+    void playCueAndWait(Cue cue) override;
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
+    void FrontBack(Cover cover) override;
+    void showDiePicture(int die, const std::string& fileName) override;
+    void handOverFinalScore(std::int16_t FinalScore) override;
+
+public slots:
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildSheet();
+    void buildMenu();
+    void G_MouseMove(int k);
+    void G_Click(int k);
+    void Form_KeyUp(KeyAction action);
+    void HighScores_Click();
+    void Info_Click();
+    void Exitb_Click();
+    scores::HighScoreWindow& highScores();
+    void redraw();
+
+    Form1Services services_;
+    Engine engine_;
+    PictureCache pictures_;
+
+    CoverPicture* image1_ = nullptr;
+    std::array<std::array<ClickLabel*, kRowCount>, kColumnCount> cells_{};
+    std::array<std::array<ClickLabel*, kColumnCount>, kSectionCount> sums_{};
+    std::array<ClickLabel*, kSectionCount> totals_{};
+    ClickLabel* grandTotal_ = nullptr;
+    ClickLabel* zvanje_ = nullptr;
+    ClickLabel* rollsLeft_ = nullptr;
+    std::array<ClickLabel*, kDiceCount> dice_{};
+    std::array<std::string, kDiceCount> diceShown_{};  // picture file each die shows now
+    std::array<ClickLabel*, 5> hotSpots_{};
+    std::array<HighlightFrame*, 5> frames_{};
+
+    QTimer timer1_;
+    QTimer timer2_;
+    QSet<int> keysDown_;  // pressed while this window had the keyboard
+    QPointer<scores::HighScoreWindow> highScores_;
+    QPointer<AboutWindow> about_;
+};
+
+}  // namespace dakru::ui

@@ -1,0 +1,24 @@
+#include "highlight_frame.h"
+
+#include <QPainter>
+
+#include "main_layout.h"
+
+namespace dakru::ui {
+
+HighlightFrame::HighlightFrame(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void HighlightFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(layout::kHighlight, 1));
+    painter.setBrush(Qt::NoBrush);
+    const qreal radius = height() / 4.0;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
+}
+
+}  // namespace dakru::ui
