@@ -37,8 +37,6 @@ void HighScoreBoard::reload()
 
 void HighScoreBoard::handOver(std::int16_t FinalScore)
 {
-    if (inserting_)
-        return;
     pending_ = true;
     finalScore_ = FinalScore;
 }

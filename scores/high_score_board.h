@@ -37,8 +37,9 @@ public:
     // is running: its half-moved entries are what the file is about to hold.
     void reload();
 
-    // The game-end hand-over: a score is now pending. A hand-over of the same
-    // game arriving while its insertion runs changes nothing.
+    // The game-end hand-over: a score is now pending. The game-end watch
+    // repeats it until the insertion hides Roll, so it may arrive while that
+    // insertion's prompt is open; the insertion ends the pending state last.
     void handOver(std::int16_t FinalScore);
 
     // The insertion: ranks the pending score, asks for the name when it has a

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
-
 #include "temp_folder.h"
 
 namespace dakru::scores {
@@ -14,67 +12,40 @@ using testing::TempFolder;
 using testing::writeBytes;
 
 QString qt(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-
-bool never(const QString&) { return false; }
+bool readOnly(const QString&) { return false; }
 
 TEST(ScoreFileLocation, BesideTheProgramWhenItsFolderIsWritable)
 {
-    TempFolder program;
-    TempFolder user;
+    TempFolder program, user;
     EXPECT_EQ(scoreFileLocation(qt(program.path()), qt(user.path())), program / "dakru.dhs");
+    EXPECT_TRUE(std::filesystem::is_empty(program.path())) << "the probe leaves nothing";
+    EXPECT_FALSE(folderIsWritable(qt(program / "missing")));
 }
 
-TEST(ScoreFileLocation, UserCopySeededFromTheShippedTableWhenTheProgramFolderIsReadOnly)
+TEST(ScoreFileLocation, ReadOnlyProgramFolderUsesAUserCopySeededOnce)
 {
-    TempFolder program;
-    TempFolder user;
-    writeBytes(program / "dakru.dhs", "nnA - 0090\r\n");
+    TempFolder program, user;
+    writeBytes(program / "dakru.dhs", "shipped\r\n");
+    std::filesystem::permissions(program / "dakru.dhs", std::filesystem::perms::owner_read);
     const auto userFolder = user / "Dakru";
 
-    const auto location = scoreFileLocation(qt(program.path()), qt(userFolder), never);
-
+    const auto location = scoreFileLocation(qt(program.path()), qt(userFolder), readOnly);
     EXPECT_EQ(location, userFolder / "dakru.dhs");
-    EXPECT_EQ(readBytes(location), "nnA - 0090\r\n");
-    const auto permissions = std::filesystem::status(location).permissions();
-    EXPECT_NE(permissions & std::filesystem::perms::owner_write, std::filesystem::perms::none);
-}
+    EXPECT_EQ(readBytes(location), "shipped\r\n");
+    EXPECT_NE(std::filesystem::status(location).permissions() & std::filesystem::perms::owner_write,
+              std::filesystem::perms::none);
 
-TEST(ScoreFileLocation, ExistingUserCopyIsKept)
-{
-    TempFolder program;
-    TempFolder user;
-    writeBytes(program / "dakru.dhs", "shipped\r\n");
-    writeBytes(user / "dakru.dhs", "earned\r\n");
-    EXPECT_EQ(readBytes(scoreFileLocation(qt(program.path()), qt(user.path()), never)), "earned\r\n");
+    writeBytes(location, "earned\r\n");
+    scoreFileLocation(qt(program.path()), qt(userFolder), readOnly);
+    EXPECT_EQ(readBytes(location), "earned\r\n") << "an existing user copy is kept";
 }
 
 TEST(ScoreFileLocation, UserFolderIsMadeEvenWithoutAShippedTable)
 {
-    TempFolder program;
-    TempFolder user;
-    const auto location = scoreFileLocation(qt(program.path()), qt(user / "a" / "b"), never);
+    TempFolder program, user;
+    const auto location = scoreFileLocation(qt(program.path()), qt(user / "a" / "b"), readOnly);
     EXPECT_EQ(location, user / "a" / "b" / "dakru.dhs");
     EXPECT_TRUE(std::filesystem::is_directory(user / "a" / "b"));
-    EXPECT_FALSE(std::filesystem::exists(location));
-}
-
-TEST(FolderIsWritable, ProbesWithoutLeavingAnything)
-{
-    TempFolder folder;
-    EXPECT_TRUE(folderIsWritable(qt(folder.path())));
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
-    EXPECT_FALSE(folderIsWritable(qt(folder / "missing")));
-}
-
-TEST(FolderIsWritable, ReadOnlyFolder)
-{
-    TempFolder folder;
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const bool writable = folderIsWritable(qt(folder.path()));
-    std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
-    if (writable)
-        GTEST_SKIP() << "this user writes into read-only folders (root)";
-    EXPECT_FALSE(writable);
 }
 
 }  // namespace

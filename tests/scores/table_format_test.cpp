@@ -1,0 +1,121 @@
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "cp1252.h"
+#include "table_file.h"
+#include "temp_folder.h"
+
+namespace dakru::scores {
+namespace {
+
+using testing::readBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+
+TEST(Cp1252, DefinedBytesRoundTripUndefinedAndForeignBecomeQuestionMarks)
+{
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+        EXPECT_EQ(toCp1252(fromCp1252(byte)), undefined ? "?" : byte) << "byte " << b;
+    }
+    EXPECT_EQ(fromCp1252("\x80\x9F\xE9\x81"), U"\u20AC\u0178\u00E9\uFFFD");
+    EXPECT_EQ(decodeUtf8("\x80\xC3\xED\xA0\x80"), std::u32string(5, U'\uFFFD')) << "malformed UTF-8";
+}
+
+TEST(TableFile, GoldenBytesAndRoundTrip)
+{
+    TempFolder folder;
+    const auto file = folder / "dakru.dhs";
+    const HighScoreTable table{"0234 - Ann", "0200 - Ren\xC3\xA9",  // é is one byte, 0xE9
+                               "0190 - \xE2\x82\xAC\xD0\x96\xF0\x9F\x98\x80",  // € 0x80, Ж and 😀 lack one
+                               "0180 - abcdefghijklmnopqrstuvwXYZ", "0170 - a\r\nb", "0160 - "};
+    ASSERT_TRUE(writeTable(file, table));
+    EXPECT_EQ(readBytes(file), "nnA - 4320\r\n"
+                               "\xE9neR - 0020\r\n"
+                               "??\x80 - 0910\r\n"
+                               "wvutsrqponmlkjihgfedcba - 0810\r\n"
+                               "b??a - 0710\r\n"
+                               " - 0610\r\n"
+                               "\r\n\r\n\r\n\r\n");
+    EXPECT_FALSE(std::filesystem::exists(temporaryFileFor(file)));
+
+    HighScoreTable expected = table;
+    expected[2] = "0190 - \xE2\x82\xAC??";
+    expected[3] = "0180 - abcdefghijklmnopqrstuvw";
+    expected[4] = "0170 - a??b";
+    EXPECT_EQ(readTable(file), expected);
+}
+
+TEST(TableFile, CutCountsCharactersNotBytes)
+{
+    std::string name;
+    for (int i = 0; i < 25; ++i)
+        name += "\xC3\xA9";
+    EXPECT_EQ(storedLine("0001 - " + name), std::string(23, '\xE9') + " - 1000");
+}
+
+TEST(TableFile, DamagedFilesReadAsEmptyPlacesAndNothingIsLost)
+{
+    std::string twelve;
+    for (int i = 0; i < 12; ++i)
+        twelve += std::to_string(i) + "\r\n";
+    const struct {
+        const char* name;
+        std::optional<std::string> bytes;
+        HighScoreTable expected;
+    } cases[] = {
+        {"missing", std::nullopt, {}},
+        {"empty", "", {}},
+        {"short, last line unended", "nnA - 0090\r\nboB - 0080", {"0900 - Ann", "0800 - Bob"}},
+        {"line feeds alone", "nnA - 0090\nboB - 0080\n", {"0900 - Ann", "0800 - Bob"}},
+        {"blank line between", "nnA - 0090\r\n\r\nboB - 0080\r\n", {"0900 - Ann", "", "0800 - Bob"}},
+        {"long line gives its first 30", "wvutsrqponmlkjihgfedcba - 1000MORE\r\n", {"0001 - abcdefghijklmnopqrstuvw"}},
+        {"not a score, kept as text", "\x01zz\r\n", {"zz\x01"}},
+        {"beyond the tenth ignored", twelve, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        if (c.bytes)
+            writeBytes(folder / "dakru.dhs", *c.bytes);
+        EXPECT_EQ(readTable(folder / "dakru.dhs"), c.expected) << c.name;
+    }
+}
+
+TEST(Ranking, ScoresPlacesAndPadding)
+{
+    for (const auto& [entry, score] : std::initializer_list<std::pair<std::string, std::optional<int>>>{
+             {"0999 - Ann", 999}, {"0005", 5}, {"", std::nullopt}, {"12", std::nullopt},
+             {"12a4 - x", std::nullopt}, {" 123 - x", std::nullopt}})
+        EXPECT_EQ(entryScore(entry), score) << '"' << entry << '"';
+
+    const HighScoreTable table{"0900 - A", "0800 - B", "0700 - C", "0600 - D", "0500 - E",
+                               "0400 - F", "0300 - G", "oops",     "0100 - I", "0050 - J"};
+    EXPECT_EQ(findPlace(table, 901), 0);
+    EXPECT_EQ(findPlace(table, 900), 1) << "a tie goes below";
+    EXPECT_EQ(findPlace(table, 0), 7) << "a damaged entry is passed by every score";
+    EXPECT_EQ(findPlace(HighScoreTable{}, 0), 0);
+
+    EXPECT_EQ(ScoreText(5), "0005");
+    EXPECT_EQ(ScoreText(87), "0087");
+    EXPECT_EQ(ScoreText(1234), "1234");
+    EXPECT_EQ(namePrompt(2), "Congratiulations ! You are the 3rd one\r\nEnter your name");
+    EXPECT_EQ(namePrompt(3), "You are the 4th one\r\nEnter your name");
+}
+
+TEST(ShippedTable, TenNamedEntriesBestFirst)
+{
+    const std::string bytes = readBytes(DAKRU_SHIPPED_TABLE);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 10);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 10);
+    const HighScoreTable table = readTable(DAKRU_SHIPPED_TABLE);
+    for (int k = 0; k < kEntryCount; ++k) {
+        ASSERT_TRUE(entryScore(table[k])) << table[k];
+        EXPECT_GT(table[k].size(), 7u);
+        EXPECT_TRUE(k == 0 || *entryScore(table[k - 1]) > *entryScore(table[k]));
+    }
+}
+
+}  // namespace
+}  // namespace dakru::scores
