@@ -109,6 +109,7 @@ protected:
             if (chance(0.3)) engine.Kockap_Click(n);
         }
         shell.take();
+        const Snapshot before = snapshot(engine);
         engine.Roll_Click();
         if (!shell.log.empty() && shell.log.front() == "message You must place a call first !") {
             std::vector<std::pair<Column, int>> calls = test::yellow(engine);
@@ -117,8 +118,33 @@ protected:
             click(column, row);
             return;
         }
-        for (int n = 1; n <= kDiceCount; ++n) ASSERT_TRUE(engine.die(n).face >= 1 && engine.die(n).face <= 6);
+        for (int n = 1; n <= kDiceCount; ++n) {
+            ASSERT_TRUE(engine.die(n).face >= 1 && engine.die(n).face <= 6);
+            if (before.held[n - 1]) ASSERT_EQ(engine.die(n).face, before.faces[n - 1]) << "a held die moved";
+        }
+        checkMarks();
         ASSERT_FALSE(test::yellow(engine).empty()) << "a roll left nothing to write";
+    }
+
+    // After a roll: Down next from the top, Up next from the bottom, Down\Up
+    // anywhere, Call only on the first roll; with a call, its cell alone.
+    void checkMarks()
+    {
+        const int called = engine.CalledRow().value_or(0);
+        const auto empty = [&](Column column, int row) { return !engine.cell(column, row).value; };
+        for (const Column column : kColumns) {
+            for (int row = 1; row <= kRowCount; ++row) {
+                bool expected = empty(column, row);
+                switch (column) {
+                case Column::Down: expected &= row == 1 || !empty(column, row - 1); break;
+                case Column::Up: expected &= row == kRowCount || !empty(column, row + 1); break;
+                case Column::DownUp: break;
+                case Column::Call: expected &= engine.RollCount() == 1; break;
+                }
+                if (called > 0) expected = column == Column::Call && row == called;
+                ASSERT_EQ(engine.cell(column, row).marked, expected) << index(column) << " " << row;
+            }
+        }
     }
 
     void playTurn()
