@@ -120,7 +120,9 @@ protected:
         }
         for (int n = 1; n <= kDiceCount; ++n) {
             ASSERT_TRUE(engine.die(n).face >= 1 && engine.die(n).face <= 6);
-            if (before.held[n - 1]) ASSERT_EQ(engine.die(n).face, before.faces[n - 1]) << "a held die moved";
+            if (before.held[n - 1]) {
+                ASSERT_EQ(engine.die(n).face, before.faces[n - 1]) << "a held die moved";
+            }
         }
         checkMarks();
         ASSERT_FALSE(test::yellow(engine).empty()) << "a roll left nothing to write";
