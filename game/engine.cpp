@@ -274,7 +274,9 @@ void Engine::Timer1()
 
 void Engine::Timer2()
 {
-    if (!rollVisible_) {
+    // The high-score side may keep a modal box open inside the hand-over while
+    // the timers go on ticking; a tick nested in it must not hand over again.
+    if (!rollVisible_ || handingOver_) {
         return;
     }
     int FilledCells = 0;
@@ -285,10 +287,12 @@ void Engine::Timer2()
     if (FilledCells != kCellCount) {
         return;
     }
+    handingOver_ = true;
     shell_.FrontBack(Cover::Front);
     // Computed from the full sheet rather than read off the grand-total
     // display, which may not have caught up with the last write yet.
     shell_.handOverFinalScore(static_cast<std::int16_t>(computeTotals(cells_).grandTotal));
+    handingOver_ = false;
 }
 
 void Engine::NewGame_Click()

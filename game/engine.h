@@ -84,6 +84,7 @@ private:
     std::optional<int> calledRow_;  // unset likewise; 0 when no call is active
     bool rollVisible_ = true;       // the game-in-progress marker
     bool soundOff_ = false;
+    bool handingOver_ = false;      // Timer2 is inside its own hand-over
 
     std::array<std::array<std::optional<int>, kColumnCount>, kSectionCount> sums_{};
     std::array<std::optional<int>, kSectionCount> totals_{};

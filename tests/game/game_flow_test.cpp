@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "harness.h"
 
 namespace dakru::test {
@@ -110,6 +112,30 @@ TEST_F(Flow, TheGameEndsAtFiftySixCellsAndTheScoreIncludesTheLastOne)
     engine.Timer2();
     engine.Timer1();
     EXPECT_EQ(engine.grandTotal(), 0);
+}
+
+// The high-score side may hold a modal box open inside the hand-over while the
+// timers keep ticking: a nested tick must not hand the same score over again.
+TEST_F(Flow, ATickDuringTheHandOverDoesNotHandOverAgain)
+{
+    fill(56);
+    int nested = 0;
+    shell.whileHandingOver = [&] {
+        if (nested++ == 0) {
+            engine.Timer1();
+            engine.Timer2();
+        }
+    };
+    const auto handOvers = [&] {
+        const Log log = shell.take();
+        return std::count(log.begin(), log.end(), "handover 468");
+    };
+    shell.take();
+    engine.Timer2();
+    EXPECT_EQ(handOvers(), 1);
+    EXPECT_EQ(engine.grandTotal(), 468);  // the nested totals tick still runs
+    engine.Timer2();  // a later, separate tick repeats the hand-over
+    EXPECT_EQ(handOvers(), 1);
 }
 
 TEST_F(Flow, ALastZeroEndsTheGameLikeAnyOtherScore)

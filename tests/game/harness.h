@@ -23,6 +23,7 @@ public:
     std::vector<std::string> log;
     std::deque<bool> answers;              // scripted Yes (true) / No answers
     std::function<void()> whileCuePlaying;  // runs inside a synchronous cue
+    std::function<void()> whileHandingOver;  // runs inside the hand-over, as a modal box would
 
     void playCue(Cue cue) override { log.push_back("cue " + std::string(cueFileName(cue))); }
     void playCueAndWait(Cue cue) override
@@ -52,6 +53,9 @@ public:
     void handOverFinalScore(std::int16_t FinalScore) override
     {
         log.push_back("handover " + std::to_string(FinalScore));
+        if (whileHandingOver) {
+            whileHandingOver();
+        }
     }
 
     std::vector<std::string> take() { return std::exchange(log, {}); }
