@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <filesystem>
+#include <iterator>
 #include <memory>
 
 struct Mix_Chunk;
