@@ -1,12 +1,12 @@
 #pragma once
 
-// A recording shell, fixed dice and a few moves that the engine tests share.
+// A recording shell, fixed dice and the moves of a player, shared by the engine tests.
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
-#include <initializer_list>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,23 +15,24 @@
 
 namespace dakru::test {
 
-// Every request the engine makes of the platform, in order, as one line each:
-// "cue Check", "wait d2.wav", "message ...", "ask ...", "cover F", "cover B",
-// "picture 3 d5s.jpg", "handover 468".
+using Log = std::vector<std::string>;
+using Dice = std::vector<int>;
+using Cells = std::vector<std::pair<Column, int>>;
+
+// Every request made of the platform, in order, one line each: "cue Check.wav",
+// "wait d2.wav", "message ...", "ask ...", "cover F", "picture 3 d5s.jpg", "handover 468".
 class RecordingShell final : public Shell {
 public:
-    std::vector<std::string> log;
-    std::deque<bool> answers;              // scripted Yes (true) / No answers
-    std::function<void()> whileCuePlaying;  // runs inside a synchronous cue
+    Log log;
+    std::deque<bool> answers;                // scripted Yes / No
+    std::function<void()> whileCuePlaying;   // runs inside a synchronous cue
     std::function<void()> whileHandingOver;  // runs inside the hand-over, as a modal box would
 
     void playCue(Cue cue) override { log.push_back("cue " + std::string(cueFileName(cue))); }
     void playCueAndWait(Cue cue) override
     {
         log.push_back("wait " + std::string(cueFileName(cue)));
-        if (whileCuePlaying) {
-            whileCuePlaying();
-        }
+        if (whileCuePlaying) whileCuePlaying();
     }
     void showMessage(const std::string& text) override { log.push_back("message " + text); }
     bool askYesNo(const std::string& text) override
@@ -46,22 +47,19 @@ public:
         return yes;
     }
     void FrontBack(Cover cover) override { log.push_back(cover == Cover::Front ? "cover F" : "cover B"); }
-    void showDiePicture(int die, const std::string& fileName) override
+    void showDiePicture(int die, const std::string& file) override
     {
-        log.push_back("picture " + std::to_string(die) + " " + fileName);
+        log.push_back("picture " + std::to_string(die) + " " + file);
     }
     void handOverFinalScore(std::int16_t FinalScore) override
     {
         log.push_back("handover " + std::to_string(FinalScore));
-        if (whileHandingOver) {
-            whileHandingOver();
-        }
+        if (whileHandingOver) whileHandingOver();
     }
-
-    std::vector<std::string> take() { return std::exchange(log, {}); }
+    Log take() { return std::exchange(log, {}); }
 };
 
-// Dice whose faces are queued by the test: face f comes from r = (f - 0.5) / 6.
+// Dice queued by the test: face f comes from r = (f - 0.5) / 6.
 class FixedDice final : public RandomSource {
 public:
     std::deque<int> faces;
@@ -77,60 +75,51 @@ public:
     }
 };
 
-using Dice = std::vector<int>;
-
-// Everything the player can see or that a rule reads, for before/after comparisons.
-struct Snapshot {
-    std::vector<std::optional<int>> values, sums;
-    std::vector<bool> marks, held;
-    std::vector<std::optional<int>> faces, diceFaces;
-    std::optional<int> rollCount, calledRow, grandTotal;
-    bool rollVisible;
-    std::string rollsLeft, zvanje;
-    bool operator==(const Snapshot&) const = default;
-};
-
-// The cells that may be written now.
-inline std::vector<std::pair<Column, int>> yellow(const Engine& engine)
+inline Cells yellow(const Engine& engine)
 {
-    std::vector<std::pair<Column, int>> cells;
+    Cells cells;
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
-            if (engine.cell(column, row).marked) {
-                cells.emplace_back(column, row);
-            }
+            if (engine.cell(column, row).marked) cells.emplace_back(column, row);
         }
     }
     return cells;
 }
 
-inline Snapshot snapshot(const Engine& engine)
+// All the state a rule reads or the player sees, as one comparable text.
+inline std::string state(const Engine& engine)
 {
-    Snapshot s{};
+    std::ostringstream out;
+    const auto put = [&](std::optional<int> v) { out << (v ? std::to_string(*v) : "-") << ' '; };
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
-            s.values.push_back(engine.cell(column, row).value);
-            s.marks.push_back(engine.cell(column, row).marked);
+            put(engine.cell(column, row).value);
+            out << (engine.cell(column, row).marked ? "Y " : "");
         }
-        for (const Section section : kSections) {
-            s.sums.push_back(engine.sum(section, column));
-        }
+        for (const Section section : kSections) put(engine.sum(section, column));
     }
-    for (const Section section : kSections) {
-        s.sums.push_back(engine.total(section));
-    }
+    for (const Section section : kSections) put(engine.total(section));
     for (int n = 1; n <= kDiceCount; ++n) {
-        s.faces.push_back(engine.die(n).face);
-        s.held.push_back(engine.die(n).held);
-        s.diceFaces.push_back(engine.DiceFaces()[n - 1]);
+        put(engine.die(n).face);
+        put(engine.DiceFaces()[n - 1]);
+        out << (engine.die(n).held ? "H " : "");
     }
-    s.rollCount = engine.RollCount();
-    s.calledRow = engine.CalledRow();
-    s.grandTotal = engine.grandTotal();
-    s.rollVisible = engine.rollVisible();
-    s.rollsLeft = engine.rollsLeftText();
-    s.zvanje = engine.zvanjeText();
-    return s;
+    put(engine.RollCount());
+    put(engine.CalledRow());
+    put(engine.grandTotal());
+    out << engine.rollVisible() << " '" << engine.rollsLeftText() << "' '" << engine.zvanjeText() << "'";
+    return out.str();
+}
+
+// A legal order for the whole sheet: Down from the top, Down\Up, Up from the bottom, Call.
+inline Cells fillOrder()
+{
+    Cells order;
+    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::Down, row);
+    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::DownUp, row);
+    for (int row = kRowCount; row >= 1; --row) order.emplace_back(Column::Up, row);
+    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::Call, row);
+    return order;
 }
 
 class Game : public ::testing::Test {
@@ -139,40 +128,32 @@ protected:
     FixedDice dice;
     Engine engine{shell, dice};
 
-    // Rolls; the faces are those of the released dice, in die order.
+    // A roll; the faces are those of the released dice, in die order.
     void roll(const Dice& faces)
     {
         dice.faces.assign(faces.begin(), faces.end());
         engine.Roll_Click();
         EXPECT_TRUE(dice.faces.empty()) << "fewer dice thrown than queued";
     }
-    // One whole turn: a roll, then the cell (a call first in the Call column).
+    // A whole turn: a roll, then the cell (in the Call column a call first).
     void write(Column column, int row, const Dice& faces = {1, 1, 1, 1, 1})
     {
         roll(faces);
-        if (column == Column::Call) {
-            engine.Cell_Click(column, row);
-        }
-        engine.Cell_Click(column, row);
-        ASSERT_TRUE(engine.cell(column, row).value) << "cell not written";
+        if (column == Column::Call) click(column, row);
+        click(column, row);
+        ASSERT_TRUE(value(column, row)) << "cell not written";
+    }
+    // The first cells of fillOrder(), each with five 1s: a full column then
+    // scores 5 + 0 + (13 + 44 + 55) = 117, the full sheet 468.
+    void fill(std::size_t cells)
+    {
+        const Cells order = fillOrder();
+        for (std::size_t i = 0; i < cells; ++i) write(order[i].first, order[i].second);
     }
     void click(Column column, int row) { engine.Cell_Click(column, row); }
-
-    std::vector<std::pair<Column, int>> yellow() const { return test::yellow(engine); }
     std::optional<int> value(Column column, int row) const { return engine.cell(column, row).value; }
-    Snapshot snapshot() const { return test::snapshot(engine); }
+    Cells yellow() const { return test::yellow(engine); }
+    std::string state() const { return test::state(engine); }
 };
-
-// A legal order for the whole sheet: Down from the top, Down\Up, Up from the
-// bottom, then the Call column.
-inline std::vector<std::pair<Column, int>> fillOrder()
-{
-    std::vector<std::pair<Column, int>> order;
-    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::Down, row);
-    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::DownUp, row);
-    for (int row = kRowCount; row >= 1; --row) order.emplace_back(Column::Up, row);
-    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::Call, row);
-    return order;
-}
 
 }  // namespace dakru::test
