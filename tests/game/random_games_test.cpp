@@ -35,6 +35,10 @@ protected:
 
     bool chance(double p) { return std::bernoulli_distribution(p)(random); }
     int upTo(int n) { return std::uniform_int_distribution(1, n)(random); }
+    std::pair<Column, int> pick(const Cells& cells)
+    {
+        return cells.at(static_cast<std::size_t>(upTo(static_cast<int>(cells.size())) - 1));
+    }
     std::optional<int> value(Column column, int row) const { return engine.cell(column, row).value; }
 
     // A black cell changes nothing; a yellow one places a call or writes its row's value.
@@ -53,6 +57,9 @@ protected:
             ASSERT_EQ(yellow(engine), (Cells{{Column::Call, row}})) << "only the call stays yellow";
         } else {
             ++writes;
+            const Cells all = fillOrder();
+            ASSERT_EQ(std::count_if(all.begin(), all.end(), [&](auto c) { return value(c.first, c.second); }), writes)
+                << "a write must fill exactly one empty cell";
             ASSERT_EQ(value(column, row), RowValue(row, faces));
             ASSERT_TRUE(yellow(engine).empty());
             checkSums();
@@ -115,7 +122,7 @@ protected:
             ASSERT_EQ(state(engine), before);
             const Cells calls = yellow(engine);
             ASSERT_TRUE(std::all_of(calls.begin(), calls.end(), [](auto c) { return c.first == Column::Call; }));
-            const auto [column, row] = calls.at(static_cast<std::size_t>(upTo(static_cast<int>(calls.size())) - 1));
+            const auto [column, row] = pick(calls);
             click(column, row);  // as a player would: place the call
             return;
         }
@@ -134,12 +141,12 @@ protected:
         holdSomeAndRoll();
         while (writes == before && !HasFatalFailure()) {
             if (chance(0.3)) {
-                click(kColumns[static_cast<std::size_t>(upTo(kColumnCount) - 1)], upTo(kRowCount));
+                const auto [column, row] = pick(fillOrder());  // any cell, often a black one
+                click(column, row);
             } else if (engine.RollCount() < 3 && chance(0.5)) {
                 holdSomeAndRoll();
             } else {
-                const Cells cells = yellow(engine);
-                const auto [column, row] = cells.at(static_cast<std::size_t>(upTo(static_cast<int>(cells.size())) - 1));
+                const auto [column, row] = pick(yellow(engine));
                 click(column, row);
             }
         }
