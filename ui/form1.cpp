@@ -105,12 +105,6 @@ Form1::~Form1()
 
 void Form1::buildSheet()
 {
-    for (const layout::Caption& caption : layout::kCaptions) {
-        ClickLabel* label = makeLabel(this, QString::fromLatin1(caption.name), caption.rect, layout::kCaptionText);
-        label->setText(QString::fromLatin1(caption.text));
-        label->setFont(fontOf(caption.style));
-    }
-
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
             ClickLabel* cell = makeLabel(this, cellName(column, row),
@@ -148,6 +142,13 @@ void Form1::buildSheet()
     auto* lines = new GridLines(this);
     lines->setObjectName(QStringLiteral("GridLines"));
     lines->setGeometry(rect());
+
+    // The captions lie above the cells and lines: the wide ones reach into the Down column.
+    for (const layout::Caption& caption : layout::kCaptions) {
+        ClickLabel* label = makeLabel(this, QString::fromLatin1(caption.name), caption.rect, layout::kCaptionText);
+        label->setText(QString::fromLatin1(caption.text));
+        label->setFont(fontOf(caption.style));
+    }
 
     zvanje_ = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
     zvanje_->setFont(arial(9.75, true));
