@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QScreen>
 
 #include "about_texts.h"
@@ -72,6 +73,7 @@ QPlainTextEdit* textBox(QWidget* frame, const char* name, QRect rect, const QStr
     box->setFont(makeFont("Arial", 8.25));
     box->setReadOnly(true);
     box->setPlainText(text);
+    box->document()->setDocumentMargin(2);  // the key lines just fit the narrow box
     box->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette colours = box->palette();
