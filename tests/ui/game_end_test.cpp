@@ -5,9 +5,7 @@
 namespace dakru::ui::testing {
 namespace {
 
-using GameEndTest = Form1Test;
-
-class GameEnd : public Form1Test {
+class GameEndTest : public Form1Test {
 protected:
     QWidget* cell(Column column, int row) const { return form->findChild<QWidget*>(cellName(column, row)); }
 
@@ -36,7 +34,7 @@ protected:
     }
 };
 
-TEST_F(GameEnd, FullGameByClicksEntersTheScoreOnce)
+TEST_F(GameEndTest, FullGameByClicksEntersTheScoreOnce)
 {
     fillAllButCall();
 

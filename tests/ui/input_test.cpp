@@ -74,6 +74,7 @@ TEST_F(InputTest, EveryKeyOfTheTable)
         {"Shift+S", Qt::Key_S, Qt::ShiftModifier, [](Harness& t) { EXPECT_TRUE(t.form->engine().soundOff()); }},
         {"Esc", Qt::Key_Escape, Qt::NoModifier, [](Harness& t) { EXPECT_FALSE(t.form->isVisible()); }},
         {"A", Qt::Key_A, Qt::NoModifier, notRolled},
+        {"6", Qt::Key_6, Qt::NoModifier, notRolled},
         {"keypad 1", Qt::Key_1, Qt::KeypadModifier, notRolled},
     };
     for (const Case& c : cases) {

@@ -2,7 +2,6 @@
 
 #include <QSet>
 
-#include "key_table.h"
 #include "sheet_names.h"
 
 namespace dakru::ui {
@@ -55,39 +54,6 @@ TEST(SheetNames, SeventyTwoDistinctNames)
     EXPECT_EQ(totalName(Section::Upper), QLatin1String("Label89"));
     EXPECT_EQ(totalName(Section::Lower), QLatin1String("Label87"));
     EXPECT_THROW(cellName(Column::Down, 15), std::out_of_range);
-}
-
-TEST(KeyTable, EveryKeyOfTheTable)
-{
-    struct Case {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        std::optional<KeyAction> action;
-    };
-    const Case cases[] = {
-        {Qt::Key_Return, Qt::NoModifier, KeyAction::Roll},
-        {Qt::Key_Enter, Qt::KeypadModifier, KeyAction::Roll},
-        {Qt::Key_Space, Qt::NoModifier, KeyAction::Roll},
-        {Qt::Key_Escape, Qt::NoModifier, KeyAction::Exit},
-        {Qt::Key_F2, Qt::NoModifier, KeyAction::NewGame},
-        {Qt::Key_F3, Qt::NoModifier, KeyAction::HighScores},
-        {Qt::Key_S, Qt::NoModifier, KeyAction::ToggleSound},
-        {Qt::Key_S, Qt::ShiftModifier, KeyAction::ToggleSound},
-        {Qt::Key_1, Qt::NoModifier, KeyAction::HoldDie1},
-        {Qt::Key_3, Qt::NoModifier, KeyAction::HoldDie3},
-        {Qt::Key_5, Qt::NoModifier, KeyAction::HoldDie5},
-        {Qt::Key_1, Qt::KeypadModifier, std::nullopt},
-        {Qt::Key_5, Qt::KeypadModifier, std::nullopt},
-        {Qt::Key_0, Qt::NoModifier, std::nullopt},
-        {Qt::Key_6, Qt::NoModifier, std::nullopt},
-        {Qt::Key_F1, Qt::NoModifier, std::nullopt},
-        {Qt::Key_A, Qt::NoModifier, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(keyAction(c.key, c.modifiers), c.action) << std::hex << c.key;
-    }
-    EXPECT_EQ(dieOf(KeyAction::HoldDie4), 4);
-    EXPECT_EQ(dieOf(KeyAction::Roll), 0);
 }
 
 }  // namespace
