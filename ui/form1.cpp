@@ -97,12 +97,6 @@ Form1::Form1(Form1Services services, QWidget* parent)
     timer2_.start();
 }
 
-Form1::~Form1()
-{
-    timer1_.stop();
-    timer2_.stop();
-}
-
 void Form1::buildSheet()
 {
     for (const Column column : kColumns) {

@@ -41,7 +41,6 @@ class Form1 final : public QWidget, public Shell {
 
 public:
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
-    ~Form1() override;
 
     Engine& engine() { return engine_; }
 
