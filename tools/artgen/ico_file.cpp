@@ -1,5 +1,7 @@
 #include "ico_file.h"
 
+#include "little_endian.h"
+
 #include <QBuffer>
 
 #include <cstdint>
@@ -7,18 +9,6 @@
 namespace dakru::art {
 
 namespace {
-
-void put16(QByteArray& out, std::uint16_t v)
-{
-    out.append(static_cast<char>(v & 0xff));
-    out.append(static_cast<char>(v >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v & 0xffff));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
 
 QByteArray png(const QImage& image)
 {

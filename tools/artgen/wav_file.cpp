@@ -1,22 +1,8 @@
 #include "wav_file.h"
 
+#include "little_endian.h"
+
 namespace dakru::art {
-
-namespace {
-
-void put16(QByteArray& out, std::uint16_t v)
-{
-    out.append(static_cast<char>(v & 0xff));
-    out.append(static_cast<char>(v >> 8));
-}
-
-void put32(QByteArray& out, std::uint32_t v)
-{
-    put16(out, static_cast<std::uint16_t>(v & 0xffff));
-    put16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-}  // namespace
 
 QByteArray wavFile(const std::vector<std::int16_t>& samples, int sampleRate)
 {
