@@ -102,7 +102,7 @@ SdlCuePlayer::SdlCuePlayer(const std::filesystem::path& soundsFolder)
         deviceOpen_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
     }
     if (!deviceOpen_) {
-        std::cerr << "Dakru: no audio device, playing without sound (" << SDL_GetError() << ")\n";
+        std::cerr << "dakru: no audio device, playing without sound (" << SDL_GetError() << ")\n";
         reportMissing(soundsFolder);
         return;
     }
@@ -130,9 +130,9 @@ void SdlCuePlayer::load(Cue cue, const std::filesystem::path& file)
     if (!sound.chunk) {
         std::error_code ignored;
         if (std::filesystem::exists(file, ignored))
-            std::cerr << "Dakru: cannot play sound " << utf8(file) << " (" << Mix_GetError() << ")\n";
+            std::cerr << "dakru: cannot play sound " << utf8(file) << " (" << Mix_GetError() << ")\n";
         else
-            std::cerr << "Dakru: sound file missing: " << utf8(file) << "\n";
+            std::cerr << "dakru: sound file missing: " << utf8(file) << "\n";
         return;
     }
 
@@ -152,7 +152,7 @@ void SdlCuePlayer::reportMissing(const std::filesystem::path& folder) const
     for (const Cue cue : kAllCues) {
         const auto file = folder / std::string(cueFileName(cue));
         if (!std::ifstream(file, std::ios::binary))
-            std::cerr << "Dakru: sound file missing: " << utf8(file) << "\n";
+            std::cerr << "dakru: sound file missing: " << utf8(file) << "\n";
     }
 }
 
