@@ -95,6 +95,10 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
 
 void HighScoreWindow::handOver(std::int16_t finalScore)
 {
+    // The game-end watch repeats the hand-over while the name prompt is open;
+    // raising this window then would only pull the player away from typing.
+    if (board_.inserting())
+        return;
     // Showing an already active window activates nothing, so the score would
     // wait until the player clicked elsewhere and back.
     const bool alreadyActive = isVisible() && isActiveWindow();
