@@ -1,13 +1,12 @@
 #pragma once
 
-#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace dakru::scores::testing {
 
@@ -16,11 +15,8 @@ class TempFolder {
 public:
     TempFolder()
     {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("dakru-scores-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "dakru-scores-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("no temporary folder");
     }
     ~TempFolder()
     {
