@@ -11,17 +11,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "score_test_support.h"
 #include "table_file.h"
-#include "temp_folder.h"
 
 // Readable failures.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace dakru::scores {
 namespace {
-
-const HighScoreTable kDescending{"0900 - A", "0800 - B", "0700 - C", "0600 - D", "0500 - E",
-                                 "0400 - F", "0300 - G", "0200 - H", "0100 - I", "0050 - J"};
 
 class ScriptedDialogs final : public ScoreDialogs {
 public:
@@ -43,7 +40,7 @@ class WindowTest : public ::testing::Test {
 protected:
     WindowTest()
     {
-        writeTable(file, kDescending);
+        writeTable(file, testing::kDescending);
         window = new HighScoreWindow(file, folder / "Pictures", dialogs,
                                      HighScoreHooks{
                                          .blankRollsLeft = [this] { ++rollsLeftBlanked; },
@@ -77,26 +74,15 @@ protected:
     std::vector<bool> cues;
 };
 
-TEST_F(WindowTest, LayoutInPixelsOfFifteenTwips)
-{
-    EXPECT_EQ(window->windowTitle(), "HighScores");
-    EXPECT_EQ(window->minimumSize(), QSize(297, 350));
-    EXPECT_EQ(window->maximumSize(), QSize(297, 350));
-    const auto* hs9 = window->findChild<QLabel*>(QStringLiteral("HS9"));
-    ASSERT_NE(hs9, nullptr);
-    EXPECT_EQ(hs9->geometry(), QRect(16, 304, 267, 21));
-    EXPECT_EQ(hs9->palette().color(QPalette::WindowText), QColor(192, 192, 255));
-    EXPECT_EQ(hs9->textFormat(), Qt::PlainText) << "a name is never read as markup";
-    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("LabelExit"))->geometry(), QRect(104, 320, 97, 33));
-}
-
 TEST_F(WindowTest, EveryActivationBlanksRollsLeftAndReloadsWithoutAnInsertion)
 {
     ASSERT_TRUE(activate());
     EXPECT_EQ(rollsLeftBlanked, 1);
     EXPECT_EQ(label(9), "0050 - J");
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("HS9"))->textFormat(), Qt::PlainText)
+        << "a name is never read as markup";
 
-    HighScoreTable changed = kDescending;
+    HighScoreTable changed = testing::kDescending;
     changed[0] = "0999 - New";
     writeTable(file, changed);
     ASSERT_TRUE(activate());
@@ -107,27 +93,7 @@ TEST_F(WindowTest, EveryActivationBlanksRollsLeftAndReloadsWithoutAnInsertion)
     EXPECT_EQ(rollHidden, 0);
 }
 
-TEST_F(WindowTest, HandOverInsertsOnceOnActivationOrAtOnceWhenAlreadyActive)
-{
-    window->handOver(1000);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    EXPECT_EQ(dialogs.prompts, QStringList{"Congratiulations ! You are the 1st one\r\nEnter your name"});
-    EXPECT_EQ(label(0), "1000 - Zed");
-    EXPECT_EQ(cues, std::vector<bool>{true});
-    EXPECT_EQ(rollHidden, 1);
-    EXPECT_FALSE(window->scorePending());
-
-    ASSERT_TRUE(activate());
-    EXPECT_EQ(dialogs.prompts.size(), 1);
-    EXPECT_EQ(rollHidden, 1);
-
-    // No activation follows a hand-over to the active window.
-    window->handOver(150);
-    EXPECT_EQ(dialogs.prompts.last(), "You are the last one\r\nEnter your name");
-    EXPECT_EQ(rollHidden, 2);
-}
-
-TEST_F(WindowTest, WhileThePromptIsOpenNothingMoreIsInsertedAndTheWindowStays)
+TEST_F(WindowTest, HandOverInsertsOnceOnActivationEvenWhenEnteredAgainWhileThePromptIsOpen)
 {
     bool closed = true;
     dialogs.whileOpen = [&] {
@@ -139,12 +105,21 @@ TEST_F(WindowTest, WhileThePromptIsOpenNothingMoreIsInsertedAndTheWindowStays)
     };
     window->handOver(1000);
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    EXPECT_EQ(dialogs.prompts.size(), 1);
-    EXPECT_EQ(rollHidden, 1);
-    EXPECT_FALSE(closed);
-    EXPECT_EQ(readTable(file)[0], "1000 - Zed");
+    EXPECT_EQ(dialogs.prompts, QStringList{"Congratiulations ! You are the 1st one\r\nEnter your name"});
+    EXPECT_FALSE(closed) << "the window stays while its prompt is open";
+    EXPECT_EQ(label(0), "1000 - Zed");
     EXPECT_EQ(readTable(file)[1], "0900 - A") << "the reload did not undo the moved entries";
+    EXPECT_EQ(cues, std::vector<bool>{true});
+    EXPECT_EQ(rollHidden, 1);
     EXPECT_FALSE(window->scorePending());
+
+    ASSERT_TRUE(activate());
+    EXPECT_EQ(dialogs.prompts.size(), 1) << "nothing pending any more";
+
+    // No activation follows a hand-over to the active window.
+    window->handOver(150);
+    EXPECT_EQ(dialogs.prompts.last(), "You are the last one\r\nEnter your name");
+    EXPECT_EQ(rollHidden, 2);
 }
 
 TEST_F(WindowTest, EnterEscAndLabelExitHideItTheCloseBoxDestroysIt)
@@ -167,18 +142,6 @@ TEST_F(WindowTest, EnterEscAndLabelExitHideItTheCloseBoxDestroysIt)
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
-}
-
-TEST(HighScorePicture, DrawnFromThePicturesFolder)
-{
-    testing::TempFolder folder;
-    std::filesystem::create_directory(folder / "Pictures");
-    QImage picture(299, 350, QImage::Format_RGB32);
-    picture.fill(QColor(200, 0, 0));
-    ASSERT_TRUE(picture.save(QString::fromStdString((folder / "Pictures" / "HighScores.jpg").string())));
-    ScriptedDialogs dialogs;
-    HighScoreWindow pictured(folder / "dakru.dhs", folder / "Pictures", dialogs, {});
-    EXPECT_GT(pictured.grab().toImage().pixelColor(2, 2).red(), 180);
 }
 
 // The real name box: titled "Dakru", the exact prompt, an empty default; a cancel gives "".

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_folder.h"
+#include "score_test_support.h"
 
 namespace dakru::scores {
 namespace {
@@ -10,42 +10,33 @@ namespace {
 using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
+namespace fs = std::filesystem;
 
-QString qt(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-bool readOnly(const QString&) { return false; }
+QString qt(const fs::path& path) { return QString::fromStdString(path.string()); }
 
-TEST(ScoreFileLocation, BesideTheProgramWhenItsFolderIsWritable)
+TEST(ScoreFileLocation, BesideAWritableProgramElseInAUserCopySeededOnceFromTheShippedTable)
 {
     TempFolder program, user;
     EXPECT_EQ(scoreFileLocation(qt(program.path()), qt(user.path())), program / "dakru.dhs");
-    EXPECT_TRUE(std::filesystem::is_empty(program.path())) << "the probe leaves nothing";
+    EXPECT_TRUE(fs::is_empty(program.path())) << "the probe leaves nothing";
     EXPECT_FALSE(folderIsWritable(qt(program / "missing")));
-}
 
-TEST(ScoreFileLocation, ReadOnlyProgramFolderUsesAUserCopySeededOnce)
-{
-    TempFolder program, user;
+    const fs::path userFile = user / "a" / "Dakru" / "dakru.dhs";
+    const auto locate = [&] {
+        return scoreFileLocation(qt(program.path()), qt(userFile.parent_path()), [](const QString&) { return false; });
+    };
+    EXPECT_EQ(locate(), userFile);
+    EXPECT_TRUE(fs::is_directory(userFile.parent_path())) << "made even without a shipped table";
+
     writeBytes(program / "dakru.dhs", "shipped\r\n");
-    std::filesystem::permissions(program / "dakru.dhs", std::filesystem::perms::owner_read);
-    const auto userFolder = user / "Dakru";
+    fs::permissions(program / "dakru.dhs", fs::perms::owner_read);
+    locate();
+    EXPECT_EQ(readBytes(userFile), "shipped\r\n");
+    EXPECT_NE(fs::status(userFile).permissions() & fs::perms::owner_write, fs::perms::none);
 
-    const auto location = scoreFileLocation(qt(program.path()), qt(userFolder), readOnly);
-    EXPECT_EQ(location, userFolder / "dakru.dhs");
-    EXPECT_EQ(readBytes(location), "shipped\r\n");
-    EXPECT_NE(std::filesystem::status(location).permissions() & std::filesystem::perms::owner_write,
-              std::filesystem::perms::none);
-
-    writeBytes(location, "earned\r\n");
-    scoreFileLocation(qt(program.path()), qt(userFolder), readOnly);
-    EXPECT_EQ(readBytes(location), "earned\r\n") << "an existing user copy is kept";
-}
-
-TEST(ScoreFileLocation, UserFolderIsMadeEvenWithoutAShippedTable)
-{
-    TempFolder program, user;
-    const auto location = scoreFileLocation(qt(program.path()), qt(user / "a" / "b"), readOnly);
-    EXPECT_EQ(location, user / "a" / "b" / "dakru.dhs");
-    EXPECT_TRUE(std::filesystem::is_directory(user / "a" / "b"));
+    writeBytes(userFile, "earned\r\n");
+    locate();
+    EXPECT_EQ(readBytes(userFile), "earned\r\n") << "an existing user copy is kept";
 }
 
 }  // namespace

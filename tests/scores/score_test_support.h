@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "entry_text.h"
+
 namespace dakru::scores::testing {
 
 // A fresh folder under the system's temporary folder, removed with its content.
@@ -43,5 +45,9 @@ inline void writeBytes(const std::filesystem::path& file, const std::string& byt
 {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
 }
+
+// A full table, best first, with room between the scores.
+inline const HighScoreTable kDescending{"0900 - A", "0800 - B", "0700 - C", "0600 - D", "0500 - E",
+                                        "0400 - F", "0300 - G", "0200 - H", "0100 - I", "0050 - J"};
 
 }  // namespace dakru::scores::testing
