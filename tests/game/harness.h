@@ -69,42 +69,6 @@ public:
     }
 };
 
-inline Cells yellow(const Engine& engine)
-{
-    Cells cells;
-    for (const Column column : kColumns) {
-        for (int row = 1; row <= kRowCount; ++row) {
-            if (engine.cell(column, row).marked) cells.emplace_back(column, row);
-        }
-    }
-    return cells;
-}
-
-// All the state a rule reads or the player sees, as one comparable text.
-inline std::string state(const Engine& engine)
-{
-    std::ostringstream out;
-    const auto put = [&](std::optional<int> v) { out << (v ? std::to_string(*v) : "-") << ' '; };
-    for (const Column column : kColumns) {
-        for (int row = 1; row <= kRowCount; ++row) {
-            put(engine.cell(column, row).value);
-            out << (engine.cell(column, row).marked ? "Y " : "");
-        }
-        for (const Section section : kSections) put(engine.sum(section, column));
-    }
-    for (const Section section : kSections) put(engine.total(section));
-    for (int n = 1; n <= kDiceCount; ++n) {
-        put(engine.die(n).face);
-        put(engine.DiceFaces()[n - 1]);
-        out << (engine.die(n).held ? "H " : "");
-    }
-    put(engine.RollCount());
-    put(engine.CalledRow());
-    put(engine.grandTotal());
-    out << engine.rollVisible() << " '" << engine.rollsLeftText() << "' '" << engine.zvanjeText() << "'";
-    return out.str();
-}
-
 // A legal order for the whole sheet: Down from the top, Down\Up, Up from the bottom, Call.
 inline Cells fillOrder()
 {
@@ -116,8 +80,39 @@ inline Cells fillOrder()
     return order;
 }
 
-class Game : public ::testing::Test {
-protected:
+// The cells that may be written now, in fillOrder().
+inline Cells yellow(const Engine& engine)
+{
+    Cells cells = fillOrder();
+    std::erase_if(cells, [&](auto c) { return !engine.cell(c.first, c.second).marked; });
+    return cells;
+}
+
+// All the state a rule reads or the player sees, as one comparable text.
+inline std::string state(const Engine& e)
+{
+    std::ostringstream out;
+    const auto put = [&](std::optional<int> v) { out << (v ? std::to_string(*v) : "-") << ' '; };
+    for (const auto& [column, row] : fillOrder()) {
+        put(e.cell(column, row).value);
+        out << e.cell(column, row).marked;
+    }
+    for (const Section section : kSections) {
+        for (const Column column : kColumns) put(e.sum(section, column));
+        put(e.total(section));
+    }
+    for (int n = 1; n <= kDiceCount; ++n) {
+        put(e.die(n).face);
+        put(e.DiceFaces()[n - 1]);
+        out << e.die(n).held;
+    }
+    for (const std::optional<int> v : {e.RollCount(), e.CalledRow(), e.grandTotal()}) put(v);
+    out << e.rollVisible() << e.soundOff() << " '" << e.rollsLeftText() << "' '" << e.zvanjeText() << "'";
+    return out.str();
+}
+
+// One game on the recording shell with queued dice, and the moves of a player.
+struct Play {
     RecordingShell shell;
     FixedDice dice;
     Engine engine{shell, dice};
@@ -149,5 +144,7 @@ protected:
     Cells yellow() const { return test::yellow(engine); }
     std::string state() const { return test::state(engine); }
 };
+
+class Game : public ::testing::Test, protected Play {};
 
 }  // namespace dakru::test

@@ -64,27 +64,23 @@ protected:
     void checkSums()
     {
         engine.Timer1();
-        int grand = 0;
-        for (const Section section : kSections) {
-            int total = 0;
-            for (const Column column : kColumns) {
-                const auto v = [&](int row) { return value(column, row); };
-                int sum = 0;
-                if (section == Section::Upper) {
-                    for (int row = 1; row <= 6; ++row) sum += v(row).value_or(0);
-                    sum += sum >= 60 ? 25 : 0;
-                } else if (section == Section::Lower) {
-                    for (int row = row::ThreeOfKind; row <= row::Dakru; ++row) sum += v(row).value_or(0);
-                } else if (v(row::Minimum) && v(row::Maximum)) {
-                    sum = std::max(0, (*v(row::Maximum) - *v(row::Minimum)) * v(1).value_or(1));
-                }
-                ASSERT_EQ(engine.sum(section, column), sum);
-                total += sum;
+        std::array<int, kSectionCount> totals{};
+        for (const Column column : kColumns) {
+            const auto v = [&](int row) { return value(column, row).value_or(0); };
+            int upper = 0, middle = 0, lower = 0;
+            for (int row = 1; row <= 6; ++row) upper += v(row);
+            for (int row = row::ThreeOfKind; row <= row::Dakru; ++row) lower += v(row);
+            if (value(column, row::Minimum) && value(column, row::Maximum)) {
+                middle = std::max(0, (v(row::Maximum) - v(row::Minimum)) * value(column, 1).value_or(1));
             }
-            ASSERT_EQ(engine.total(section), total);
-            grand += total;
+            const std::array sums{upper + (upper >= 60 ? 25 : 0), middle, lower};
+            for (const Section section : kSections) {
+                ASSERT_EQ(engine.sum(section, column), sums[index(section)]);
+                totals[index(section)] += sums[index(section)];
+            }
         }
-        ASSERT_EQ(engine.grandTotal(), grand);
+        for (const Section section : kSections) ASSERT_EQ(engine.total(section), totals[index(section)]);
+        ASSERT_EQ(engine.grandTotal(), totals[0] + totals[1] + totals[2]);
     }
 
     // Rolls with random holds (a second roll may be refused until a call is

@@ -12,16 +12,10 @@ struct Case {
 
 std::optional<int> sumAfter(const Case& c, Section section)
 {
-    RecordingShell shell;
-    FixedDice dice;
-    Engine engine{shell, dice};
-    for (const auto& [row, faces] : c.cells) {
-        dice.faces.assign(faces.begin(), faces.end());
-        engine.Roll_Click();
-        engine.Cell_Click(Column::DownUp, row);
-    }
-    engine.Timer1();
-    return engine.sum(section, Column::DownUp);
+    Play p;
+    for (const auto& [row, faces] : c.cells) p.write(Column::DownUp, row, faces);
+    p.engine.Timer1();
+    return p.engine.sum(section, Column::DownUp);
 }
 
 TEST_F(Totals, UpperBonusFromSixty)
@@ -53,26 +47,9 @@ TEST_F(Totals, MiddleSumIsMaximumLessMinimumTimesTheOnesNeverBelowZero)
     for (const Case& c : cases) EXPECT_EQ(sumAfter(c, Section::Middle), c.expected) << "case " << (&c - cases);
 }
 
-TEST_F(Totals, BlankUntilTheFirstTurnEndsThenEverySumShowsANumber)
-{
-    engine.Timer1();
-    roll({6, 6, 6, 6, 6});
-    engine.Timer1();
-    EXPECT_FALSE(engine.grandTotal());
-    click(Column::DownUp, row::Dakru);
-    EXPECT_FALSE(engine.grandTotal());  // only the tick rebuilds the sums
-    engine.Timer1();
-    for (const Section section : kSections) {
-        for (const Column column : kColumns) {
-            const bool written = section == Section::Lower && column == Column::DownUp;
-            EXPECT_EQ(engine.sum(section, column), written ? 80 : 0);
-        }
-        EXPECT_EQ(engine.total(section), section == Section::Lower ? 80 : 0);
-    }
-    EXPECT_EQ(engine.grandTotal(), 80);
-}
-
-TEST_F(Totals, RollsLeftAndCallDisplaysFollowOnTheTick)
+// The tick shows the rolls and the call at once; the sums only between turns,
+// and not at all before the first turn ends.
+TEST_F(Totals, TheTickShowsRollsAndCallAndTheSumsFromTheFirstTurnEnd)
 {
     std::vector<std::string> shown;
     const auto tick = [&] {
@@ -82,16 +59,26 @@ TEST_F(Totals, RollsLeftAndCallDisplaysFollowOnTheTick)
     tick();
     roll({1, 2, 3, 4, 5});
     tick();
-    click(Column::Call, row::SmallStraight);
+    click(Column::Call, row::Dakru);
     EXPECT_EQ(engine.zvanjeText(), "");  // the click itself never touches the display
     tick();
     roll({6, 6, 6, 6, 6});
     tick();
     roll({6, 6, 6, 6, 6});
     tick();
-    click(Column::Call, row::SmallStraight);
+    EXPECT_FALSE(engine.grandTotal());
+    click(Column::Call, row::Dakru);
+    EXPECT_FALSE(engine.grandTotal());  // only the tick rebuilds the sums
     tick();
     EXPECT_EQ(shown, (std::vector<std::string>{"/", "1/", "1/CALL", "2/CALL", "3/CALL", "/"}));
+    for (const Section section : kSections) {
+        for (const Column column : kColumns) {
+            const bool written = section == Section::Lower && column == Column::Call;
+            EXPECT_EQ(engine.sum(section, column), written ? 80 : 0);
+        }
+        EXPECT_EQ(engine.total(section), section == Section::Lower ? 80 : 0);
+    }
+    EXPECT_EQ(engine.grandTotal(), 80);
 }
 
 }  // namespace
