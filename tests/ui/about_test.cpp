@@ -9,11 +9,8 @@ using AboutTest = Form1Test;
 
 int aboutWindows()
 {
-    int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        count += window->objectName() == QLatin1String("frmAbout") ? 1 : 0;
-    }
-    return count;
+    return static_cast<int>(std::ranges::count(QApplication::topLevelWidgets(), QStringLiteral("frmAbout"),
+                                               &QWidget::objectName));
 }
 
 TEST_F(AboutTest, OneWindowWithItsVersionAndKeys)
@@ -22,12 +19,12 @@ TEST_F(AboutTest, OneWindowWithItsVersionAndKeys)
     AboutWindow* about = form->aboutWindow();
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(about->windowTitle(), QLatin1String("Dakru"));
+    EXPECT_EQ(about->windowTitle(), "Dakru");
     EXPECT_EQ(about->size(), QSize(395, 529));
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QLatin1String("Version: 1.6.6"));
+    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Version: 1.6.6");
     EXPECT_EQ(about->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText(),
-              QLatin1String("1 to 5 - Selecting dices\nEnter/Space - Roll\nS - Sound on/off\nEsc - Exit game \n"
-                            "You can play with a \nmouse too :)\n"));
+              "1 to 5 - Selecting dices\nEnter/Space - Roll\nS - Sound on/off\nEsc - Exit game \n"
+              "You can play with a \nmouse too :)\n");
 
     click("G4");
     EXPECT_EQ(form->aboutWindow(), about);
@@ -37,25 +34,18 @@ TEST_F(AboutTest, OneWindowWithItsVersionAndKeys)
 TEST_F(AboutTest, TitleAndCloseCuesFollowTheSoundSwitch)
 {
     click("G4");
-    AboutWindow* about = form->aboutWindow();
-    auto* title = about->findChild<ClickLabel*>(QStringLiteral("Label1"));
-    auto* close = about->findChild<ClickLabel*>(QStringLiteral("LabelExit"));
-    auto moveOverClose = [close] {
-        QMouseEvent move(QEvent::MouseMove, QPointF(10, 10), close->mapToGlobal(QPointF(10, 10)), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(close, &move);
-    };
-
+    QWidget* title = form->aboutWindow()->findChild<ClickLabel*>(QStringLiteral("Label1"));
+    QWidget* close = form->aboutWindow()->findChild<ClickLabel*>(QStringLiteral("LabelExit"));
     click(title);
     click(title);
-    moveOverClose();
-    moveOverClose();
+    moveOver(close);
+    moveOver(close);
     EXPECT_EQ(cues.played, (std::vector<PlayedCue>{{Cue::Intro, false}, {Cue::Intro, false},
                                                    {Cue::MouseOver, false}, {Cue::MouseOver, false}}));
 
     form->engine().ToggleSound();
     click(title);
-    moveOverClose();
+    moveOver(close);
     EXPECT_EQ(cues.played.size(), 4u);
 
     click(close);

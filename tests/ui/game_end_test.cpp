@@ -7,51 +7,41 @@ namespace {
 
 class GameEndTest : public Form1Test {
 protected:
-    QWidget* cell(Column column, int row) const { return form->findChild<QWidget*>(cellName(column, row)); }
-
     // One turn with the dice as they fall (sixes unless scripted): roll, then write.
     void writeTurn(Column column, int row)
     {
+        const QString cell = cellName(column, row);
         click("G1");
         if (column == Column::Call) {
-            click(cell(column, row));  // places the call
+            click(cell);  // places the call
         }
-        click(cell(column, row));
-        ASSERT_FALSE(label(qPrintable(cellName(column, row)))->text().isEmpty()) << cellName(column, row).toStdString();
-    }
-
-    void fillAllButCall()
-    {
-        for (int row = 1; row <= kRowCount; ++row) {
-            writeTurn(Column::Down, row);
-        }
-        for (int row = kRowCount; row >= 1; --row) {
-            writeTurn(Column::Up, row);
-        }
-        for (int row = 1; row <= kRowCount; ++row) {
-            writeTurn(Column::DownUp, row);
-        }
+        click(cell);
+        ASSERT_NE(text(cell), "") << cell.toStdString();
     }
 };
 
 TEST_F(GameEndTest, FullGameByClicksEntersTheScoreOnce)
 {
-    fillAllButCall();
+    for (int row = 1; row <= kRowCount; ++row) {
+        writeTurn(Column::Down, row);
+        writeTurn(Column::Up, kRowCount + 1 - row);
+        writeTurn(Column::DownUp, row);
+    }
 
     // Only Call cells are left: a second roll needs a call first.
     click("G1");
     EXPECT_EQ(yellowCount(), 14);
     click("G1");
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("You must place a call first !")});
-    click(cell(Column::Call, 1));
-    click(cell(Column::Call, 1));
+    click(cellName(Column::Call, 1));
+    click(cellName(Column::Call, 1));
     for (int row = 2; row <= kRowCount; ++row) {
         writeTurn(Column::Call, row);
     }
 
     // Sixes throughout: 30 + 28 + 64 + 80 in each of the four columns.
     form->Timer1_Timer();
-    EXPECT_EQ(text("Label86"), QLatin1String("808"));
+    EXPECT_EQ(text("Label86"), "808");
     EXPECT_EQ(form->highScoreWindow(), nullptr);
 
     // The game-end watch ticks again while the name is being asked.
@@ -82,13 +72,13 @@ TEST_F(GameEndTest, HighScoreWindowBlanksTheRollCounterOnEveryActivation)
 {
     roll({1, 2, 3, 4, 5});
     form->Timer1_Timer();
-    ASSERT_EQ(text("RollsLeft"), QLatin1String("1"));
+    ASSERT_EQ(text("RollsLeft"), "1");
 
     click("G3");
     scores::HighScoreWindow* table = form->highScoreWindow();
     ASSERT_NE(table, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(table));
-    EXPECT_EQ(text("RollsLeft"), QString());
+    EXPECT_EQ(text("RollsLeft"), "");
 
     // The player turns to another window, the counter comes back, then the table is clicked again.
     QWidget elsewhere;
@@ -96,10 +86,10 @@ TEST_F(GameEndTest, HighScoreWindowBlanksTheRollCounterOnEveryActivation)
     elsewhere.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
     form->Timer1_Timer();
-    EXPECT_EQ(text("RollsLeft"), QLatin1String("1"));
+    EXPECT_EQ(text("RollsLeft"), "1");
     table->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(table));
-    EXPECT_EQ(text("RollsLeft"), QString());
+    EXPECT_EQ(text("RollsLeft"), "");
     EXPECT_TRUE(scoreDialogs.prompts.isEmpty());
 
     // Closed by the window system it is gone, and the next showing makes a new one.

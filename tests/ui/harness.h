@@ -4,10 +4,9 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -19,6 +18,9 @@
 #include "form1.h"
 #include "score_dialogs.h"
 #include "table_file.h"
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace dakru::ui::testing {
 
@@ -32,10 +34,7 @@ class RecordingCuePlayer final : public CuePlayer {
 public:
     void play(Cue cue) override { played.push_back({cue, false}); }
     void playAndWait(Cue cue) override { played.push_back({cue, true}); }
-    int count(Cue cue) const
-    {
-        return static_cast<int>(std::count_if(played.begin(), played.end(), [cue](const PlayedCue& p) { return p.cue == cue; }));
-    }
+    int count(Cue cue) const { return static_cast<int>(std::ranges::count(played, cue, &PlayedCue::cue)); }
     std::vector<PlayedCue> played;
 };
 
@@ -61,87 +60,59 @@ public:
         if (auto action = std::exchange(whileOpen, nullptr)) {
             action();
         }
-        return name;
+        return QStringLiteral("Tester");
     }
-    void showMessage(const QString& text) override { messages.push_back(text); }
-    QString name = QStringLiteral("Tester");
+    void showMessage(const QString&) override {}
     std::function<void()> whileOpen;
     QStringList prompts;
-    QStringList messages;
 };
 
 // Dice faces in the order they are thrown; sixes once the script runs out.
 class ScriptedDice final : public RandomSource {
 public:
-    void push(std::initializer_list<int> faces)
-    {
-        for (int face : faces) {
-            values.push_back((static_cast<float>(face) - 0.5f) / 6.0f);
-        }
-    }
+    void push(std::initializer_list<int> faces) { faces_.insert(faces_.end(), faces); }
     float next() override
     {
-        if (values.empty()) {
-            return 0.99f;
-        }
-        const float value = values.front();
-        values.pop_front();
-        return value;
+        const int face = thrown_ < faces_.size() ? faces_[thrown_++] : 6;
+        return (static_cast<float>(face) - 0.5f) / 6.0f;
     }
-    std::deque<float> values;
+
+private:
+    std::vector<int> faces_;
+    std::size_t thrown_ = 0;
 };
 
-// Picture files of distinct widths, so that a test can tell which one a die shows.
-inline int pictureWidth(const std::string& fileName)
-{
-    static const std::vector<std::string> names{"d.jpg",   "d1.jpg",  "d2.jpg",  "d3.jpg",  "d4.jpg",
-                                                "d5.jpg",  "d6.jpg",  "d1s.jpg", "d2s.jpg", "d3s.jpg",
-                                                "d4s.jpg", "d5s.jpg", "d6s.jpg"};
-    const auto found = std::find(names.begin(), names.end(), fileName);
-    return found == names.end() ? 0 : 20 + static_cast<int>(found - names.begin());
-}
+// Dice pictures of distinct widths, so that a test can tell which one a die shows.
+inline const QStringList kDicePictures{"d.jpg",   "d1.jpg",  "d2.jpg",  "d3.jpg",  "d4.jpg",  "d5.jpg",  "d6.jpg",
+                                       "d1s.jpg", "d2s.jpg", "d3s.jpg", "d4s.jpg", "d5s.jpg", "d6s.jpg"};
+inline int pictureWidth(const QString& fileName) { return 20 + static_cast<int>(kDicePictures.indexOf(fileName)); }
 
-inline void makePictures(const QString& folder)
-{
-    for (const char* name : {"d.jpg", "d1.jpg", "d2.jpg", "d3.jpg", "d4.jpg", "d5.jpg", "d6.jpg", "d1s.jpg",
-                             "d2s.jpg", "d3s.jpg", "d4s.jpg", "d5s.jpg", "d6s.jpg"}) {
-        QImage picture(pictureWidth(name), 42, QImage::Format_RGB32);
-        picture.fill(Qt::white);
-        picture.save(folder + QLatin1Char('/') + QLatin1String(name));
-    }
-    QImage cover(353, 521, QImage::Format_RGB32);
-    cover.fill(QColor(20, 20, 60));
-    cover.save(folder + QStringLiteral("/Cover.jpg"));
-    QImage table(299, 350, QImage::Format_RGB32);
-    table.fill(QColor(20, 20, 60));
-    table.save(folder + QStringLiteral("/HighScores.jpg"));
-}
-
-// A main window over a temporary program folder, with recorded cues, scripted
-// boxes and scripted dice.
+// A main window over a temporary program folder (pictures and a table of low
+// scores), with recorded cues, scripted boxes and scripted dice.
 class Harness {
 public:
-    explicit Harness(bool withPictures = true)
+    Harness()
     {
         const QString pictures = folder.filePath(QStringLiteral("Pictures"));
         QDir().mkpath(pictures);
-        if (withPictures) {
-            makePictures(pictures);
+        const auto save = [&pictures](const QString& name, int width, int height) {
+            QImage picture(width, height, QImage::Format_RGB32);
+            picture.fill(QColor(20, 20, 60));
+            picture.save(pictures + u'/' + name);
+        };
+        for (const QString& name : kDicePictures) {
+            save(name, pictureWidth(name), 42);
         }
+        save(QStringLiteral("Cover.jpg"), 353, 521);
+        save(QStringLiteral("HighScores.jpg"), 299, 350);
         tableFile = std::filesystem::path(folder.filePath(QStringLiteral("dakru.dhs")).toStdU16String());
         scores::HighScoreTable low;
         for (int i = 0; i < scores::kEntryCount; ++i) {
             low[static_cast<std::size_t>(i)] = "0" + std::to_string(200 - 10 * i) + " - Old" + std::to_string(i);
         }
         scores::writeTable(tableFile, low);
-        form = std::make_unique<Form1>(Form1Services{
-            .cues = cues,
-            .random = dice,
-            .dialogs = dialogs,
-            .scoreDialogs = scoreDialogs,
-            .picturesDir = std::filesystem::path(pictures.toStdU16String()),
-            .tableFile = tableFile,
-        });
+        form = std::make_unique<Form1>(Form1Services{cues, dice, dialogs, scoreDialogs,
+                                                     std::filesystem::path(pictures.toStdU16String()), tableFile});
         form->show();
         form->Form_Load();
         cues.played.clear();
@@ -153,51 +124,40 @@ public:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    ClickLabel* label(const char* name) const
+    QWidget* widget(const QString& name) const
     {
-        auto* found = form->findChild<ClickLabel*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
+        auto* found = form->findChild<QWidget*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
-    QWidget* widget(const char* name) const
+    ClickLabel* label(const QString& name) const { return qobject_cast<ClickLabel*>(widget(name)); }
+    QString text(const QString& name) const { return label(name)->text(); }
+    bool yellow(const QString& name) const { return label(name)->fill() == QColor(Qt::yellow); }
+    int yellowCount() const
     {
-        auto* found = form->findChild<QWidget*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return static_cast<int>(std::ranges::count_if(form->findChildren<ClickLabel*>(),
+                                                       [](const ClickLabel* l) { return l->fill() == QColor(Qt::yellow); }));
     }
-    QString text(const char* name) const { return label(name)->text(); }
-    bool yellow(const char* name) const { return label(name)->fill() == QColor(255, 255, 0); }
+    int dieWidth(int n) const { return label(QStringLiteral("Kocka%1p").arg(n))->pixmap().width(); }
+    // Stacking order among the main window's children: higher is nearer the front.
+    int stackIndex(const QString& name) const { return static_cast<int>(form->children().indexOf(widget(name))); }
 
-    void click(const char* name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
     void click(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton); }
+    void click(const QString& name) { click(widget(name)); }
     void roll(std::initializer_list<int> faces)
     {
         dice.push(faces);
         click("G1");
     }
-    void moveOver(const char* name)
+    void moveOver(QWidget* target)
     {
-        QWidget* target = widget(name);
-        QMouseEvent move(QEvent::MouseMove, QPointF(target->rect().center()),
-                         QPointF(target->mapToGlobal(target->rect().center())), Qt::NoButton, Qt::NoButton,
+        const QPointF centre = target->rect().center();
+        QMouseEvent move(QEvent::MouseMove, centre, target->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(target, &move);
     }
-    void keyUp(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyPress(form.get(), static_cast<Qt::Key>(key), modifiers);
-        QTest::keyRelease(form.get(), static_cast<Qt::Key>(key), modifiers);
-    }
-    int yellowCount() const
-    {
-        int count = 0;
-        for (ClickLabel* l : form->findChildren<ClickLabel*>()) {
-            count += l->fill() == QColor(255, 255, 0) ? 1 : 0;
-        }
-        return count;
-    }
-    // Stacking order among the main window's children: higher is nearer the front.
-    int stackIndex(const char* name) const { return static_cast<int>(form->children().indexOf(widget(name))); }
+    void moveOver(const QString& name) { moveOver(widget(name)); }
+    void keyUp(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(form.get(), key, modifiers); }
 
     QTemporaryDir folder;
     std::filesystem::path tableFile;
