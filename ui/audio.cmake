@@ -5,4 +5,4 @@ target_include_directories(dakru_audio PUBLIC
   ${CMAKE_CURRENT_LIST_DIR}
   ${PROJECT_SOURCE_DIR}/game)
 target_link_libraries(dakru_audio
-  PRIVATE PkgConfig::SDL2_MIXER ${CMAKE_DL_LIBS} dakru_warnings)
+  PRIVATE SDL2_mixer::SDL2_mixer SDL2::SDL2 ${CMAKE_DL_LIBS} dakru_warnings)
