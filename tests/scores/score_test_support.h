@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -17,8 +17,13 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "dakru-scores-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) ? pattern : throw std::runtime_error("no temporary folder");
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = std::filesystem::temp_directory_path() / ("dakru-scores-" + std::to_string(random()));
+            if (std::filesystem::create_directory(path_))
+                return;
+        }
+        throw std::runtime_error("no temporary folder");
     }
     ~TempFolder()
     {
