@@ -14,20 +14,10 @@ namespace {
 // lower rows 28 + 35 + 45 + 58 + 64 + 80 = 310. Nothing is ever negative.
 constexpr int kBestScore = 4 * (105 + 25 + 125 + 310);
 
-class SeededDice final : public RandomSource {
-public:
-    explicit SeededDice(std::mt19937& random) : random_(random) {}
-    float next() override { return std::min(uniform_(random_), std::nextafter(1.0f, 0.0f)); }
-
-private:
-    std::mt19937& random_;
-    std::uniform_real_distribution<float> uniform_{0.0f, 1.0f};
-};
-
 class RandomGames : public ::testing::Test {
 protected:
     std::mt19937 random{20240611};
-    SeededDice dice{random};
+    FixedDice dice;
     RecordingShell shell;
     Engine engine{shell, dice};
 
@@ -39,8 +29,9 @@ protected:
     std::optional<int> value(Column column, int row) const { return engine.cell(column, row).value; }
     int writtenCells() const
     {
-        const Cells all = fillOrder();
-        return static_cast<int>(std::count_if(all.begin(), all.end(), [&](auto c) { return value(c.first, c.second); }));
+        int written = 0;
+        for (const auto& [column, row] : fillOrder()) written += value(column, row).has_value();
+        return written;
     }
 
     // A black cell changes nothing; a yellow one places a call or fills exactly one empty cell.
@@ -49,11 +40,9 @@ protected:
         const std::string before = state(engine);
         const bool marked = engine.cell(column, row).marked;
         const int written = writtenCells();
-        shell.take();
         engine.Cell_Click(column, row);
         if (!marked) {
             ASSERT_EQ(state(engine), before) << "a black cell reacted";
-            ASSERT_TRUE(shell.log.empty());
         } else if (value(column, row)) {
             ASSERT_EQ(writtenCells(), written + 1);
             checkSums();
@@ -88,13 +77,15 @@ protected:
     void playTurn()
     {
         const int before = writtenCells();
-        for (int step = 0; writtenCells() == before && !HasFatalFailure(); ++step) {
-            ASSERT_LT(step, 1000) << "the turn never ends";
+        // A turn that never ends shows at the game end, which then never comes.
+        for (int step = 0; step < 1000 && writtenCells() == before && !HasFatalFailure(); ++step) {
             const int rolls = engine.RollCount().value_or(0);
             if (rolls == 0 || (rolls < 3 && chance(0.4))) {
                 for (int n = 1; n <= kDiceCount; ++n) {
                     if (chance(0.3)) engine.Kockap_Click(n);
                 }
+                dice.faces.resize(kDiceCount);
+                for (int& face : dice.faces) face = std::uniform_int_distribution(1, 6)(random);
                 engine.Roll_Click();
             } else {
                 const Cells marked = yellow(engine);
@@ -108,18 +99,15 @@ protected:
 TEST_F(RandomGames, ThreeHundredCompleteGames)
 {
     for (int game = 0; game < 300 && !HasFatalFailure(); ++game) {
-        if (chance(0.2)) engine.ToggleSound();
         for (int turn = 1; turn <= kCellCount && !HasFatalFailure(); ++turn) {
             playTurn();
             shell.take();
             engine.Timer2();
             ASSERT_EQ(shell.log.empty(), turn < kCellCount) << "the game-end watch after " << turn << " writes";
         }
-        ASSERT_EQ(shell.log.size(), 2u);
-        const int score = std::stoi(shell.log[1].substr(std::string("handover ").size()));
-        EXPECT_EQ(score, engine.grandTotal());
-        ASSERT_GE(score, 0);
-        ASSERT_LE(score, kBestScore);
+        const int score = engine.grandTotal().value_or(-1);
+        ASSERT_EQ(shell.log, (Log{"cover F", "handover " + std::to_string(score)}));
+        ASSERT_TRUE(score >= 0 && score <= kBestScore) << score;
         engine.ScoreDealtWith();
         engine.NewGame_Click();
     }
