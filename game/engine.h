@@ -39,7 +39,7 @@ public:
     void BlankRollsLeft();  // the high-score window blanks the roll counter when activated
 
     // Plays a cue unless the sound is switched off; the five-of-a-kind cue
-    // plays regardless. Every cue of the game goes through here.
+    // plays regardless. Every cue of the main and About windows goes through here.
     void PlayCue(Cue cue);
 
     // The main window's routines.

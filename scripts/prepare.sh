@@ -9,7 +9,7 @@ build="$root/build"
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libsdl2-mixer-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev
   fonts-liberation2 fonts-dejavu-core
 )
 

@@ -321,7 +321,8 @@ scores::HighScoreWindow& Form1::highScores()
                 },
             .hideRoll = [this] { engine_.ScoreDealtWith(); },
             .soundOff = [this] { return engine_.soundOff(); },
-            .playScoreCue = [this](bool placed) { engine_.PlayCue(placed ? Cue::ScoreHigh : Cue::ScoreNo); },
+            // The insertion has already consulted the sound switch.
+            .playScoreCue = [this](bool placed) { playCue(placed ? Cue::ScoreHigh : Cue::ScoreNo); },
         };
         highScores_ = new scores::HighScoreWindow(services_.tableFile, services_.picturesDir,
                                                   services_.scoreDialogs, std::move(hooks), this);
