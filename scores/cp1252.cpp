@@ -6,14 +6,15 @@ namespace dakru::scores {
 namespace {
 
 constexpr char32_t kReplacement = U'\uFFFD';
-constexpr char32_t kUndefined = 0;
 
-// Bytes 0x80 to 0x9F; every other byte is the Latin-1 code point of the same value.
+// Bytes 0x80 to 0x9F; every other byte is the Latin-1 code point of the same
+// value. The five bytes the code page leaves undefined stand for the control
+// characters of the same value, so that they come back unchanged on a rewrite.
 constexpr std::array<char32_t, 32> kHighControls{
-    U'\u20AC', kUndefined, U'\u201A', U'\u0192', U'\u201E', U'\u2026', U'\u2020', U'\u2021',
-    U'\u02C6', U'\u2030', U'\u0160', U'\u2039', U'\u0152', kUndefined, U'\u017D', kUndefined,
-    kUndefined, U'\u2018', U'\u2019', U'\u201C', U'\u201D', U'\u2022', U'\u2013', U'\u2014',
-    U'\u02DC', U'\u2122', U'\u0161', U'\u203A', U'\u0153', kUndefined, U'\u017E', U'\u0178',
+    U'\u20AC', U'\u0081', U'\u201A', U'\u0192', U'\u201E', U'\u2026', U'\u2020', U'\u2021',
+    U'\u02C6', U'\u2030', U'\u0160', U'\u2039', U'\u0152', U'\u008D', U'\u017D', U'\u008F',
+    U'\u0090', U'\u2018', U'\u2019', U'\u201C', U'\u201D', U'\u2022', U'\u2013', U'\u2014',
+    U'\u02DC', U'\u2122', U'\u0161', U'\u203A', U'\u0153', U'\u009D', U'\u017E', U'\u0178',
 };
 
 char encodeOne(char32_t c)
@@ -21,7 +22,7 @@ char encodeOne(char32_t c)
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
     for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] != kUndefined && kHighControls[i] == c)
+        if (kHighControls[i] == c)
             return static_cast<char>(0x80 + i);
     }
     return '?';
@@ -112,12 +113,7 @@ std::u32string fromCp1252(std::string_view bytes)
     out.reserve(bytes.size());
     for (char ch : bytes) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b >= 0x80 && b <= 0x9F) {
-            const char32_t c = kHighControls[b - 0x80];
-            out.push_back(c == kUndefined ? kReplacement : c);
-        } else {
-            out.push_back(b);
-        }
+        out.push_back(b >= 0x80 && b <= 0x9F ? kHighControls[b - 0x80] : b);
     }
     return out;
 }

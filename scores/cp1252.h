@@ -16,7 +16,8 @@ std::string encodeUtf8(std::u32string_view text);
 
 // A character the code page lacks becomes "?".
 std::string toCp1252(std::u32string_view text);
-// The five bytes the code page leaves undefined read as U+FFFD.
+// The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D)
+// read as the control characters U+0081 etc. and are written back as themselves.
 std::u32string fromCp1252(std::string_view bytes);
 
 }  // namespace dakru::scores

@@ -34,6 +34,36 @@ TEST(TableFile, GoldenBytesAndRoundTrip)
     EXPECT_EQ(readTable(file), expected);
 }
 
+// A rewrite gives back every byte a line can hold, the five the code page
+// leaves undefined among them, so an insertion changes no other player's entry.
+TEST(TableFile, EveryByteSurvivesARewrite)
+{
+    std::string file;
+    std::string line;
+    int lines = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (b == '\r' || b == '\n')
+            continue;
+        line.push_back(static_cast<char>(b));
+        if (line.size() == kStoredLength || b == 255) {
+            file += line + "\r\n";
+            line.clear();
+            ++lines;
+        }
+    }
+    for (; lines < kEntryCount; ++lines)
+        file += "\r\n";
+
+    TempFolder folder;
+    writeBytes(folder / "old.dhs", file);
+    const HighScoreTable table = readTable(folder / "old.dhs");
+    EXPECT_NE(table[5].find("\xC5\xBE\xC2\x9D\xC5\x93"), std::string::npos) << "0x9D reads as U+009D";
+    for (const std::string& entry : table)
+        EXPECT_EQ(entry.find("\xEF\xBF\xBD"), std::string::npos) << "no byte is lost to U+FFFD";
+    ASSERT_TRUE(writeTable(folder / "new.dhs", table));
+    EXPECT_EQ(readBytes(folder / "new.dhs"), file);
+}
+
 TEST(TableFile, DamagedFilesReadAsEmptyPlacesAndNothingIsLost)
 {
     const struct {
