@@ -99,13 +99,16 @@ void HighScoreWindow::handOver(std::int16_t finalScore)
     // raising this window then would only pull the player away from typing.
     if (board_.inserting())
         return;
-    // Showing an already active window activates nothing, so the score would
-    // wait until the player clicked elsewhere and back.
-    const bool alreadyActive = isVisible() && isActiveWindow();
     board_.handOver(finalScore);
-    showTable();
-    if (alreadyActive)
+    if (!isVisible()) {
+        showTable();
+    } else if (isActiveWindow()) {
+        // Showing the active window activates nothing, so the score would
+        // wait until the player clicked elsewhere and back.
         Form_Activate();
+    }
+    // An open window in the background is left where it is: the insertion
+    // runs when the player next activates it.
 }
 
 void HighScoreWindow::showTable()

@@ -34,8 +34,10 @@ public:
     HighScoreWindow(std::filesystem::path tableFile, std::filesystem::path picturesDir, ScoreDialogs& dialogs,
                     HighScoreHooks hooks, QWidget* parent = nullptr);
 
-    // The game-end hand-over: SaveScore visible (score pending), FinalScore set,
-    // then shown, raised and activated (the activation runs the insertion).
+    // The game-end hand-over: SaveScore visible (score pending), FinalScore set.
+    // A hidden window is shown, raised and activated, and that activation runs
+    // the insertion; the active window runs it at once; an open window in the
+    // background keeps the score until the player activates it.
     void handOver(std::int16_t finalScore);
     // The HIGHSCORE hot spot and F3: show, raise, activate.
     void showTable();

@@ -122,6 +122,36 @@ TEST_F(WindowTest, HandOverInsertsOnceOnActivationEvenWhenEnteredAgainWhileThePr
     EXPECT_EQ(rollHidden, 2);
 }
 
+// The insertion is bound to the activation: an open window in the background
+// keeps the score until the player turns to it; a hidden one asks at once.
+TEST_F(WindowTest, HandOverToAWindowInTheBackgroundWaitsForItsActivation)
+{
+    ASSERT_TRUE(activate());
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->handOver(1000);
+    window->handOver(1000);  // the game-end watch repeats it
+    QTest::qWait(20);
+    EXPECT_TRUE(dialogs.prompts.isEmpty());
+    EXPECT_TRUE(window->scorePending());
+    EXPECT_TRUE(other.isActiveWindow()) << "the player is not pulled away";
+    EXPECT_EQ(rollHidden, 0);
+
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(dialogs.prompts.size(), 1);
+    EXPECT_EQ(label(0), "1000 - Zed");
+    EXPECT_FALSE(window->scorePending());
+
+    window->LabelExit_Click();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->handOver(950);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << "a hidden window is shown and activated";
+    EXPECT_EQ(dialogs.prompts.size(), 2);
+    EXPECT_EQ(label(1), "0950 - Zed");
+}
+
 TEST_F(WindowTest, EnterEscAndLabelExitHideItTheCloseBoxDestroysIt)
 {
     for (const auto& [key, modifier] : {std::pair{Qt::Key_Return, Qt::NoModifier},
