@@ -97,6 +97,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     timer2_.start();
 }
 
+Form1::~Form1()
+{
+    delete highScores_.data();
+    delete about_.data();
+}
+
 void Form1::buildSheet()
 {
     for (const Column column : kColumns) {
@@ -325,7 +331,7 @@ scores::HighScoreWindow& Form1::highScores()
             .playScoreCue = [this](bool placed) { playCue(placed ? Cue::ScoreHigh : Cue::ScoreNo); },
         };
         highScores_ = new scores::HighScoreWindow(services_.tableFile, services_.picturesDir,
-                                                  services_.scoreDialogs, std::move(hooks), this);
+                                                  services_.scoreDialogs, std::move(hooks));
     }
     return *highScores_;
 }
@@ -338,7 +344,7 @@ void Form1::HighScores_Click()
 void Form1::Info_Click()
 {
     if (!about_) {
-        about_ = new AboutWindow([this](Cue cue) { engine_.PlayCue(cue); }, this);
+        about_ = new AboutWindow([this](Cue cue) { engine_.PlayCue(cue); });
     }
     about_->show();
     about_->raise();

@@ -41,6 +41,7 @@ class Form1 final : public QWidget, public Shell {
 
 public:
     explicit Form1(Form1Services services, QWidget* parent = nullptr);
+    ~Form1() override;
 
     Engine& engine() { return engine_; }
 
@@ -50,7 +51,8 @@ public:
     // Places the highlight frames on their hot spots and shows frame Wich (1 to 5), or none (0).
     void BorderB(int Wich);
 
-    // The windows that may be open beside this one (null when not).
+    // The windows that may be open beside this one (null when not). They have
+    // no owner, so that either can lie behind this one, and end with it.
     scores::HighScoreWindow* highScoreWindow() const { return highScores_; }
     AboutWindow* aboutWindow() const { return about_; }
 

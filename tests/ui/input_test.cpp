@@ -1,4 +1,5 @@
 #include <QKeyEvent>
+#include <QPointer>
 
 #include "harness.h"
 
@@ -127,6 +128,26 @@ TEST_F(InputTest, EscAndExitCloseEveryWindow)
         EXPECT_EQ(fresh.form->highScoreWindow(), nullptr);
         EXPECT_TRUE(fresh.dialogs.questions.isEmpty());
     }
+}
+
+// Each can lie behind the main window, and neither outlives it, open or hidden.
+TEST_F(InputTest, TheOtherWindowsStandAloneAndEndWithTheMainWindow)
+{
+    click("G4");
+    keyUp(Qt::Key_F3);
+    const QPointer<QWidget> about = form->aboutWindow();
+    const QPointer<QWidget> table = form->highScoreWindow();
+    ASSERT_TRUE(about && table);
+    for (const QWidget* window : {about.data(), table.data()}) {
+        EXPECT_TRUE(window->isWindow());
+        EXPECT_EQ(window->parentWidget(), nullptr) << window->objectName().toStdString();
+    }
+    QTest::keyClick(table, Qt::Key_Escape);
+    EXPECT_FALSE(table->isVisible());
+
+    form.reset();
+    EXPECT_TRUE(about.isNull());
+    EXPECT_TRUE(table.isNull());
 }
 
 }  // namespace
