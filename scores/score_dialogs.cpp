@@ -10,14 +10,13 @@ namespace {
 
 const QString kTitle = QStringLiteral("Dakru");
 
-// Some desktop styles put pictures on OK and Cancel; the game's boxes are plain.
+}  // namespace
+
 void plainButtons(QWidget& box)
 {
     for (QAbstractButton* button : box.findChildren<QAbstractButton*>())
         button->setIcon(QIcon());
 }
-
-}  // namespace
 
 QWidget* QtScoreDialogs::owner() const
 {

@@ -6,6 +6,11 @@
 
 namespace dakru::scores {
 
+// Takes the pictures off a box's buttons, which some desktop styles add to
+// OK, Cancel, Yes and No: the game's boxes are plain. Call it once the box
+// has its buttons.
+void plainButtons(QWidget& box);
+
 // The modal boxes of the high-score window. Tests script them.
 class ScoreDialogs {
 public:

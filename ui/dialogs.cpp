@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "score_dialogs.h"
+
 namespace dakru::ui {
 namespace {
 
@@ -11,6 +13,7 @@ QMessageBox::StandardButton ask(const QString& text, QMessageBox::StandardButton
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Dakru"), text, buttons, QApplication::activeWindow());
     box.setDefaultButton(byDefault);
+    scores::plainButtons(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
