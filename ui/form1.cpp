@@ -272,21 +272,20 @@ void Form1::G_Click(int k)
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat()) {
-        keysDown_.insert(event->key());
+    if (const std::optional<KeyAction> action = keyAction(*event); action && !event->isAutoRepeat()) {
+        keysDown_.insert(*action);
     }
     event->accept();
 }
 
 // Keys act on release. A release whose press this window did not see (the
-// Enter that closed a message box) does nothing.
+// Enter that closed a message box) does nothing. Presses and releases meet by
+// their action, so Shift may be let go before or after the digit.
 void Form1::keyReleaseEvent(QKeyEvent* event)
 {
     event->accept();
-    if (event->isAutoRepeat() || !keysDown_.remove(event->key())) {
-        return;
-    }
-    if (const std::optional<KeyAction> action = keyAction(event->key(), event->modifiers())) {
+    const std::optional<KeyAction> action = keyAction(*event);
+    if (action && !event->isAutoRepeat() && keysDown_.remove(*action)) {
         Form_KeyUp(*action);
     }
 }

@@ -105,7 +105,7 @@ private:
 
     QTimer timer1_;
     QTimer timer2_;
-    QSet<int> keysDown_;  // pressed while this window had the keyboard
+    QSet<KeyAction> keysDown_;  // keys pressed while this window had the keyboard
     QPointer<scores::HighScoreWindow> highScores_;
     QPointer<AboutWindow> about_;
 };

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QStringView>
 #include <Qt>
 #include <optional>
+
+class QKeyEvent;
 
 namespace dakru::ui {
 
@@ -11,8 +14,29 @@ enum class KeyAction { Roll, Exit, NewGame, HighScores, ToggleSound, HoldDie1, H
 // Die 1 to 5 for the hold actions, 0 for the others.
 int dieOf(KeyAction action);
 
-// Enter (either one), Space, Esc, F2, F3, S with or without Shift, and 1 to 5 of
-// the main row; the keypad digits do nothing.
-std::optional<KeyAction> keyAction(int key, Qt::KeyboardModifiers modifiers);
+// What the native codes of a key event name on a windowing system: on Windows
+// the virtual key, which is 49 to 53 for the digit keys of the main row
+// whatever the layout and Shift; under X11 and Wayland the scan code, which is
+// the xkb keycode 10 to 14 for those keys. Elsewhere they are not used.
+enum class NativeKeys { None, WindowsVirtualKey, XkbKeycode };
+
+NativeKeys nativeKeysOf(QStringView platformName);
+
+// A key as the window gets it; a native code of 0 is one the platform did not give.
+struct KeyStroke {
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+    quint32 nativeScanCode = 0;
+    quint32 nativeVirtualKey = 0;
+};
+
+// Enter (either one), Space, Esc, F2, F3, S with or without Shift, and the
+// digit keys 1 to 5 of the main row with or without Shift, found by their
+// native codes where the platform gives them, else by the digits and, with
+// Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
+std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
+
+// The same for a key event of the platform the program runs on.
+std::optional<KeyAction> keyAction(const QKeyEvent& event);
 
 }  // namespace dakru::ui

@@ -73,6 +73,8 @@ TEST_F(InputTest, EveryKeyOfTheTable)
         {"3", Qt::Key_3, Qt::NoModifier, onlyHeld(3)},
         {"4", Qt::Key_4, Qt::NoModifier, onlyHeld(4)},
         {"5", Qt::Key_5, Qt::NoModifier, onlyHeld(5)},
+        {"Shift+1", Qt::Key_Exclam, Qt::ShiftModifier, onlyHeld(1)},
+        {"Shift+5", Qt::Key_Percent, Qt::ShiftModifier, onlyHeld(5)},
         {"keypad 3", Qt::Key_3, Qt::KeypadModifier, onlyHeld(0)},
         {"6", Qt::Key_6, Qt::NoModifier, onlyHeld(0)},
         {"A", Qt::Key_A, Qt::NoModifier, onlyHeld(0)},
@@ -110,6 +112,11 @@ TEST_F(InputTest, OnlyReleasesOfKeysPressedHereAct)
     EXPECT_EQ(form->engine().RollCount(), 2);
     space(QEvent::KeyRelease, false);
     EXPECT_EQ(form->engine().RollCount(), 2);
+
+    // Shift let go before the digit: the release is still that of Shift+2.
+    QTest::keyPress(form.get(), Qt::Key_At, Qt::ShiftModifier);
+    QTest::keyRelease(form.get(), Qt::Key_2);
+    EXPECT_TRUE(form->engine().die(2).held);
 }
 
 TEST_F(InputTest, EscAndExitCloseEveryWindow)
