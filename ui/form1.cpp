@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "caption_fit.h"
 #include "click_label.h"
 #include "cover.h"
 #include "grid_lines.h"
@@ -143,11 +144,13 @@ void Form1::buildSheet()
     lines->setObjectName(QStringLiteral("GridLines"));
     lines->setGeometry(rect());
 
-    // The captions lie above the cells and lines: the wide ones reach into the Down column.
+    // The captions lie above the cells and lines. The wide ones reach into the
+    // Down column, so their text is fitted into the room before its left edge.
     for (const layout::Caption& caption : layout::kCaptions) {
         ClickLabel* label = makeLabel(this, QString::fromLatin1(caption.name), caption.rect, layout::kCaptionText);
         label->setText(QString::fromLatin1(caption.text));
         label->setFont(fontOf(caption.style));
+        fitCaption(*label, layout::kCaptionRoomRight);
     }
 
     zvanje_ = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);

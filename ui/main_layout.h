@@ -58,6 +58,10 @@ struct Caption {
     TextStyle style;
 };
 
+// Caption text ends before this pixel: the left edge of the cells is a line
+// two pixels wide, and one more pixel keeps the text off it.
+inline constexpr int kCaptionRoomRight = px(960) - 2;
+
 // Wide captions start further left so that their text fits.
 constexpr QRect wideCaption(int top)
 {

@@ -37,6 +37,35 @@ TEST_F(LayoutTest, WindowAndControlsInPlace)
     }
 }
 
+// The wide captions read whole, within the window and clear of the line at
+// the cells' left edge (x = 64), in their own text and point size.
+TEST_F(LayoutTest, WideCaptionsEndBeforeTheCells)
+{
+    for (const auto& [name, caption] : {std::pair{"Label61", "Small Straight"}, std::pair{"Label96", "Large Straight"},
+                                        std::pair{"Label66", "Full house"}}) {
+        SCOPED_TRACE(name);
+        ClickLabel* shown = label(name);
+        EXPECT_EQ(shown->text(), caption);
+        EXPECT_EQ(shown->font().pointSizeF(), 8.25);
+        QImage ink(shown->size(), QImage::Format_ARGB32);
+        ink.fill(Qt::transparent);
+        shown->render(&ink, {}, {}, QWidget::DrawChildren);
+        int left = ink.width();
+        int right = -1;
+        for (int y = 0; y < ink.height(); ++y) {
+            for (int x = 0; x < ink.width(); ++x) {
+                if (qAlpha(ink.pixel(x, y)) > 0) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        EXPECT_GT(left, 0) << "cut at the window's edge";
+        EXPECT_LT(shown->x() + right, 63) << "runs into the Down column";
+        EXPECT_GT(right - left, 40) << "still a caption";
+    }
+}
+
 TEST_F(LayoutTest, StartShowsTheCoverOverABlankSheetWithTheDiceAboveIt)
 {
     auto topAt = [this](const char* name) { return form->childAt(widget(name)->geometry().center()); };
