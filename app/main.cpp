@@ -1,6 +1,7 @@
 // Dakru: the dice game's program. Builds the main window beside its pictures,
 // sounds and high-score table, and runs until the window closes.
 #include <QApplication>
+#include <QStandardPaths>
 #include <cstdio>
 #include <filesystem>
 
@@ -45,6 +46,8 @@ int main(int argc, char** argv)
         .scoreDialogs = scoreDialogs,
         .picturesDir = programDir / "Pictures",
         .tableFile = dakru::scores::scoreFileLocation(),
+        .playerDir = std::filesystem::path(
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()),
     });
     form.show();
     form.Form_Load();

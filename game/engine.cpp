@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 #include "row_value.h"
 
@@ -36,13 +37,13 @@ Engine::Engine(Shell& shell, RandomSource& random) : shell_(shell), random_(rand
 const Cell& Engine::cell(Column column, int row) const
 {
     checkRow(row);
-    return cells_[index(column)][row - 1];
+    return state_.cells[index(column)][row - 1];
 }
 
 const Die& Engine::die(int n) const
 {
     checkDie(n);
-    return dice_[n - 1];
+    return state_.dice[n - 1];
 }
 
 std::optional<int> Engine::sum(Section section, Column column) const
@@ -85,32 +86,37 @@ bool Engine::onlyCallCellsLeft() const
 
 void Engine::Roll_Click()
 {
-    if (calledRowNumber() <= 0 && rollCount_.value_or(0) == 1 && onlyCallCellsLeft()) {
+    if (kept_) {
+        resumeKeptGame();
+    }
+    if (calledRowNumber() <= 0 && state_.RollCount.value_or(0) == 1 && onlyCallCellsLeft()) {
         shell_.showMessage("You must place a call first !");
         return;
     }
     shell_.FrontBack(Cover::Back);
-    if (rollCount_.value_or(0) == 3) {
+    if (state_.RollCount.value_or(0) == 3) {
         return;
     }
-    rollCount_ = rollCount_.value_or(0) + 1;
+    state_.RollCount = state_.RollCount.value_or(0) + 1;
+    undo_.reset();
 
+    auto& dice = state_.dice;
     const auto released =
-        static_cast<int>(std::count_if(dice_.begin(), dice_.end(), [](const Die& d) { return !d.held; }));
+        static_cast<int>(std::count_if(dice.begin(), dice.end(), [](const Die& d) { return !d.held; }));
     if (released > 0 && !soundOff_) {
         shell_.playCueAndWait(rollingCue(released));
     }
 
     for (int n = 0; n < kDiceCount; ++n) {
-        if (!dice_[n].held) {
+        if (!dice[n].held) {
             const int face = std::clamp(static_cast<int>(random_.next() * 6.0f) + 1, 1, 6);
-            dice_[n].face = face;
-            diceFaces_[n] = face;
+            dice[n].face = face;
+            state_.DiceFaces[n] = face;
         }
     }
 
     for (int face = 1; face <= 6; ++face) {
-        if (std::count(diceFaces_.begin(), diceFaces_.end(), face) > 4) {
+        if (std::count(state_.DiceFaces.begin(), state_.DiceFaces.end(), face) > 4) {
             PlayCue(Cue::FiveOfKind);
         }
     }
@@ -122,10 +128,10 @@ void Engine::Roll_Click()
 void Engine::Kocka_Click(int n)
 {
     checkDie(n);
-    if (!dice_[0].face) {
+    if (!state_.dice[0].face) {
         return;  // no roll yet in this turn
     }
-    dice_[n - 1].held = !dice_[n - 1].held;
+    state_.dice[n - 1].held = !state_.dice[n - 1].held;
     PlayCue(Cue::Check);
 }
 
@@ -138,7 +144,7 @@ void Engine::Kockap_Click(int n)
 void Engine::Kockep()
 {
     for (int n = 1; n <= kDiceCount; ++n) {
-        const Die& d = dice_[n - 1];
+        const Die& d = state_.dice[n - 1];
         const std::string face = d.face ? std::to_string(*d.face) : std::string();
         shell_.showDiePicture(n, "d" + face + (d.held ? "s.jpg" : ".jpg"));
     }
@@ -148,7 +154,7 @@ void Engine::write(Column column, int row)
 {
     PlayCue(Cue::ClickYellow);
     std::array<int, kDiceCount> faces{};
-    std::transform(dice_.begin(), dice_.end(), faces.begin(),
+    std::transform(state_.dice.begin(), state_.dice.end(), faces.begin(),
                    [](const Die& d) { return d.face.value_or(0); });
     cellAt(column, row).value = RowValue(row, faces);
 }
@@ -156,6 +162,10 @@ void Engine::write(Column column, int row)
 void Engine::Cell_Click(Column column, int row)
 {
     checkRow(row);
+    // A click on a marked cell writes it or places the call: either can be taken back.
+    if (cell(column, row).marked) {
+        undo_ = state_;
+    }
     if (column != Column::Call) {
         if (cell(column, row).marked) {
             write(column, row);
@@ -166,28 +176,28 @@ void Engine::Cell_Click(Column column, int row)
 
     // The Call column: the called cell is written; a first click on a marked
     // cell places the call.
-    if (cell(column, row).marked && calledRowNumber() == row && rollCount_.value_or(0) > 0) {
+    if (cell(column, row).marked && calledRowNumber() == row && state_.RollCount.value_or(0) > 0) {
         write(column, row);
-        calledRow_ = 0;
+        state_.CalledRow = 0;
         Rewind();
     }
     if (cell(column, row).marked) {
         if (row == row::Minimum || row == row::Maximum) {
             PlayCue(Cue::ClickYellow);
         }
-        calledRow_ = row;
+        state_.CalledRow = row;
         Rewind2();
     }
 }
 
 void Engine::Rewind()
 {
-    rollCount_ = 0;
-    for (Die& d : dice_) {
+    state_.RollCount = 0;
+    for (Die& d : state_.dice) {
         d = Die{};
     }
-    diceFaces_.fill(0);
-    for (auto& column : cells_) {
+    state_.DiceFaces.fill(0);
+    for (auto& column : state_.cells) {
         for (Cell& c : column) {
             c.marked = false;
         }
@@ -218,7 +228,7 @@ void Engine::markIfEmpty(Column column, int row)
 void Engine::Research()
 {
     for (int row = 1; row <= kRowCount; ++row) {
-        if (!isWritten(Column::Call, row) && rollCount_.value_or(0) == 1) {
+        if (!isWritten(Column::Call, row) && state_.RollCount.value_or(0) == 1) {
             mark(Column::Call, row);
         } else if (calledRowNumber() != row) {
             unmark(Column::Call, row);
@@ -248,21 +258,27 @@ void Engine::Research()
 
 void Engine::Timer1()
 {
-    if (!rollVisible_) {
+    if (!state_.rollVisible) {
         return;
     }
-    const int rolls = rollCount_.value_or(0);
+    const int rolls = state_.RollCount.value_or(0);
     rollsLeft_ = rolls == 0 ? std::string() : std::to_string(rolls);
     zvanje_ = calledRowNumber() > 0 ? "CALL" : "";
 
     // Sums and the dice pictures follow the sheet only between turns. At
     // program start the roll count is still unset, so they stay blank until
     // the first turn ends or a new game starts.
-    if (rollCount_ != 0) {
-        return;
+    if (state_.RollCount == 0) {
+        Kockep();
+        showTotals();
+    } else if (totalsBehind_) {
+        showTotals();
     }
-    Kockep();
-    const Totals totals = computeTotals(cells_);
+}
+
+void Engine::showTotals()
+{
+    const Totals totals = computeTotals(state_.cells);
     for (const Section section : kSections) {
         for (const Column column : kColumns) {
             sums_[index(section)][index(column)] = totals.sums[index(section)][index(column)];
@@ -270,45 +286,66 @@ void Engine::Timer1()
         totals_[index(section)] = totals.sectionTotals[index(section)];
     }
     grandTotal_ = totals.grandTotal;
+    totalsBehind_ = false;
+}
+
+int Engine::filledCells() const
+{
+    int FilledCells = 0;
+    for (const auto& column : state_.cells) {
+        FilledCells += static_cast<int>(
+            std::count_if(column.begin(), column.end(), [](const Cell& c) { return c.value.has_value(); }));
+    }
+    return FilledCells;
 }
 
 void Engine::Timer2()
 {
     // The high-score side may keep a modal box open inside the hand-over while
     // the timers go on ticking; a tick nested in it must not hand over again.
-    if (!rollVisible_ || handingOver_) {
+    if (!state_.rollVisible || handingOver_) {
         return;
     }
-    int FilledCells = 0;
-    for (const auto& column : cells_) {
-        FilledCells += static_cast<int>(
-            std::count_if(column.begin(), column.end(), [](const Cell& c) { return c.value.has_value(); }));
+    if (filledCells() == kCellCount) {
+        handOver();
     }
-    if (FilledCells != kCellCount) {
-        return;
-    }
+}
+
+void Engine::handOver()
+{
     handingOver_ = true;
+    undo_.reset();
     shell_.FrontBack(Cover::Front);
     // Computed from the full sheet rather than read off the grand-total
     // display, which may not have caught up with the last write yet.
-    shell_.handOverFinalScore(static_cast<std::int16_t>(computeTotals(cells_).grandTotal));
+    shell_.handOverFinalScore(static_cast<std::int16_t>(computeTotals(state_.cells).grandTotal));
     handingOver_ = false;
 }
 
 void Engine::NewGame_Click()
 {
+    // A finished score is never lost: a full sheet not yet handed over goes to
+    // the high-score side first, and only the next new game clears it.
+    if (state_.rollVisible && filledCells() == kCellCount) {
+        if (!handingOver_) {
+            handOver();
+        }
+        return;
+    }
     if (!shell_.askYesNo("Are you sure you want to play a New Game?")) {
         return;
     }
     shell_.FrontBack(Cover::Back);
-    for (auto& column : cells_) {
+    for (auto& column : state_.cells) {
         for (Cell& c : column) {
             c.value.reset();
         }
     }
     sums_[index(Section::Lower)][index(Column::Down)].reset();
-    calledRow_ = 0;
-    rollVisible_ = true;
+    state_.CalledRow = 0;
+    state_.rollVisible = true;
+    undo_.reset();
+    kept_.reset();
     Rewind();
     Rewind2();
 }
@@ -318,9 +355,51 @@ void Engine::ToggleSound()
     soundOff_ = !soundOff_;
 }
 
+void Engine::setSoundOff(bool off)
+{
+    soundOff_ = off;
+}
+
+void Engine::Undo()
+{
+    if (!undo_) {
+        return;
+    }
+    state_ = *std::exchange(undo_, std::nullopt);
+    totalsBehind_ = true;
+    Kockep();
+}
+
+void Engine::OfferKeptGame(const GameState& kept)
+{
+    kept_ = kept;
+}
+
+// The kept game takes the place of the fresh one, and the sheet comes out from
+// under the cover, so that a roll refused on it leaves the player looking at it.
+void Engine::resumeKeptGame()
+{
+    state_ = *std::exchange(kept_, std::nullopt);
+    undo_.reset();
+    totalsBehind_ = true;
+    shell_.FrontBack(Cover::Back);
+    Kockep();
+}
+
+std::optional<GameState> Engine::gameToKeep() const
+{
+    if (kept_) {
+        return kept_;
+    }
+    if (!state_.rollVisible || (filledCells() == 0 && state_.RollCount.value_or(0) == 0)) {
+        return std::nullopt;
+    }
+    return state_;
+}
+
 void Engine::ScoreDealtWith()
 {
-    rollVisible_ = false;
+    state_.rollVisible = false;
 }
 
 void Engine::BlankRollsLeft()

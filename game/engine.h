@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "game_state.h"
 #include "random_source.h"
 #include "sheet.h"
 #include "shell.h"
@@ -29,6 +30,21 @@ public:
     void Cell_Click(Column column, int row);  // any of the 56 writable cells, row 1 to 14
     void NewGame_Click();
     void ToggleSound();                       // the S key
+    void setSoundOff(bool off);               // the switch as the player left it last time
+
+    // Ctrl+Z: takes back the last write or call, as long as no roll has been
+    // made since and the game-end hand-over has not started. One step only.
+    void Undo();
+    bool canUndo() const { return undo_.has_value(); }
+
+    // A game kept from the last run. The start looks as always; the first
+    // roll continues this game instead of the fresh one, a new game drops it.
+    void OfferKeptGame(const GameState& kept);
+    bool keptGameWaiting() const { return kept_.has_value(); }
+    // What to keep when the program closes: the kept game still waiting, or the
+    // game in progress; nothing before the first roll of a fresh game or once
+    // the score has been dealt with.
+    std::optional<GameState> gameToKeep() const;
 
     // The totals tick (every 500 ms) and the game-end watch (every 5000 ms).
     void Timer1();
@@ -49,12 +65,13 @@ public:
     void Kockep();
 
     // The state, for the windows to draw.
+    const GameState& gameState() const { return state_; }
     const Cell& cell(Column column, int row) const;
     const Die& die(int n) const;  // die 1 to 5
-    const std::array<std::optional<int>, kDiceCount>& DiceFaces() const { return diceFaces_; }
-    std::optional<int> RollCount() const { return rollCount_; }
-    std::optional<int> CalledRow() const { return calledRow_; }
-    bool rollVisible() const { return rollVisible_; }
+    const std::array<std::optional<int>, kDiceCount>& DiceFaces() const { return state_.DiceFaces; }
+    std::optional<int> RollCount() const { return state_.RollCount; }
+    std::optional<int> CalledRow() const { return state_.CalledRow; }
+    bool rollVisible() const { return state_.rollVisible; }
     bool soundOff() const { return soundOff_; }
 
     // The displays: what the last totals tick wrote, empty until first written.
@@ -68,23 +85,25 @@ private:
     Shell& shell_;
     RandomSource& random_;
 
-    Cell& cellAt(Column column, int row) { return cells_[index(column)][row - 1]; }
+    Cell& cellAt(Column column, int row) { return state_.cells[index(column)][row - 1]; }
     bool isWritten(Column column, int row) const { return cell(column, row).value.has_value(); }
     void mark(Column column, int row) { cellAt(column, row).marked = true; }
     void markIfEmpty(Column column, int row);
     void unmark(Column column, int row) { cellAt(column, row).marked = false; }
     bool onlyCallCellsLeft() const;
-    int calledRowNumber() const { return calledRow_.value_or(0); }
+    int calledRowNumber() const { return state_.CalledRow.value_or(0); }
+    int filledCells() const;
     void write(Column column, int row);
+    void handOver();
+    void resumeKeptGame();
+    void showTotals();
 
-    Sheet cells_{};
-    std::array<Die, kDiceCount> dice_{};
-    std::array<std::optional<int>, kDiceCount> diceFaces_{};
-    std::optional<int> rollCount_;  // unset until the first turn end or new game
-    std::optional<int> calledRow_;  // unset likewise; 0 when no call is active
-    bool rollVisible_ = true;       // the game-in-progress marker
+    GameState state_;
+    std::optional<GameState> undo_;  // the state before the last write or call
+    std::optional<GameState> kept_;  // from the last run, until the first roll
     bool soundOff_ = false;
-    bool handingOver_ = false;      // Timer2 is inside its own hand-over
+    bool handingOver_ = false;   // inside the game-end hand-over
+    bool totalsBehind_ = false;  // the sheet went back under the sums: the next tick rebuilds them
 
     std::array<std::array<std::optional<int>, kColumnCount>, kSectionCount> sums_{};
     std::array<std::optional<int>, kSectionCount> totals_{};

@@ -41,12 +41,16 @@ constexpr int index(Section section) { return static_cast<int>(section); }
 struct Cell {
     std::optional<int> value;
     bool marked = false;
+    bool operator==(const Cell&) const = default;
 };
+
+using Sheet = std::array<std::array<Cell, kRowCount>, kColumnCount>;  // [column][row - 1]
 
 // A die: its face once thrown in this turn, and whether it is held.
 struct Die {
     std::optional<int> face;
     bool held = false;
+    bool operator==(const Die&) const = default;
 };
 
 }  // namespace dakru

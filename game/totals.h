@@ -6,8 +6,6 @@
 
 namespace dakru {
 
-using Sheet = std::array<std::array<Cell, kRowCount>, kColumnCount>;  // [column][row - 1]
-
 // Every sum of the sheet, rebuilt from the written cells alone.
 struct Totals {
     std::array<std::array<int, kColumnCount>, kSectionCount> sums{};  // [section][column]

@@ -64,8 +64,14 @@ Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent, kFixedWindow),
       services_(std::move(services)),
       engine_(*this, services_.random),
+      playerFiles_(services_.playerDir),
       pictures_(services_.picturesDir)
 {
+    engine_.setSoundOff(playerFiles_.soundOff());
+    if (const std::optional<GameState> kept = playerFiles_.loadKeptGame()) {
+        engine_.OfferKeptGame(*kept);
+    }
+
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Dakru v1.05.06 - 23.12.2002"));
     setFixedSize(layout::kClientSize);
@@ -257,7 +263,9 @@ void Form1::G_Click(int k)
     case 2: {
         // On a fresh sheet before the first roll, NEW simply plays.
         const QString grandTotal = grandTotal_->text();
-        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0")) && rollsLeft_->text().isEmpty();
+        // A game kept from the last run is not fresh: NEW asks, then starts afresh.
+        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0")) && rollsLeft_->text().isEmpty() &&
+                           !engine_.keptGameWaiting();
         if (fresh) {
             G_Click(1);
             return;
@@ -308,7 +316,11 @@ void Form1::Form_KeyUp(KeyAction action)
     case KeyAction::Exit: Exitb_Click(); return;
     case KeyAction::NewGame: engine_.NewGame_Click(); break;
     case KeyAction::HighScores: HighScores_Click(); break;
-    case KeyAction::ToggleSound: engine_.ToggleSound(); break;
+    case KeyAction::ToggleSound:
+        engine_.ToggleSound();
+        playerFiles_.rememberSoundOff(engine_.soundOff());
+        break;
+    case KeyAction::Undo: engine_.Undo(); break;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:
@@ -327,7 +339,11 @@ scores::HighScoreWindow& Form1::highScores()
                     engine_.BlankRollsLeft();
                     redraw();
                 },
-            .hideRoll = [this] { engine_.ScoreDealtWith(); },
+            .hideRoll =
+                [this] {
+                    engine_.ScoreDealtWith();
+                    playerFiles_.keep(std::nullopt);  // a game whose score is dealt with is over
+                },
             .soundOff = [this] { return engine_.soundOff(); },
             // The insertion has already consulted the sound switch.
             .playScoreCue = [this](bool placed) { playCue(placed ? Cue::ScoreHigh : Cue::ScoreNo); },
@@ -353,7 +369,7 @@ void Form1::Info_Click()
     about_->activateWindow();
 }
 
-// Ends the program at once: nothing is asked and nothing is saved.
+// Ends the program at once: nothing is asked; a game in progress is kept.
 void Form1::Exitb_Click()
 {
     close();
@@ -369,6 +385,7 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     timer1_.stop();
     timer2_.stop();
+    playerFiles_.keep(engine_.gameToKeep());
     event->accept();
     QCoreApplication::quit();
 }

@@ -14,6 +14,7 @@
 #include "high_score_window.h"
 #include "key_table.h"
 #include "picture_cache.h"
+#include "player_files.h"
 #include "random_source.h"
 #include "shell.h"
 
@@ -31,6 +32,7 @@ struct Form1Services {
     scores::ScoreDialogs& scoreDialogs;
     std::filesystem::path picturesDir;
     std::filesystem::path tableFile;
+    std::filesystem::path playerDir;  // the kept game and the settings; empty keeps nothing
 };
 
 // The main window: the cover picture with its five menu hot spots, the score
@@ -89,6 +91,7 @@ private:
 
     Form1Services services_;
     Engine engine_;
+    PlayerFiles playerFiles_;
     PictureCache pictures_;
 
     CoverPicture* image1_ = nullptr;

@@ -71,10 +71,31 @@ TEST_F(Flow, ALastZeroEndsTheGameLikeAnyOtherScoreAndANewGameStopsTheHandOver)
     shell.take();
     engine.Timer2();
     EXPECT_EQ(shell.take(), (Log{"cover F", "handover 413"}));
+    engine.ScoreDealtWith();
     engine.NewGame_Click();
     shell.take();
     engine.Timer2();
     EXPECT_TRUE(shell.take().empty());
+}
+
+// A new game on a full sheet whose score has not been dealt with hands the
+// score over first, as the watch would, without asking; only the next one
+// asks and clears the sheet. Before the watch has fired, as after.
+TEST_F(Flow, NewGameOnAFullSheetHandsTheScoreOverFirst)
+{
+    for (const bool watchFired : {false, true}) {
+        Play p;
+        p.fill(56);
+        if (watchFired) p.engine.Timer2();
+        p.shell.take();
+        p.engine.NewGame_Click();
+        EXPECT_EQ(p.shell.take(), (Log{"cover F", "handover 468"})) << watchFired;
+        EXPECT_EQ(p.value(Column::Call, row::Dakru), 55);
+        p.engine.ScoreDealtWith();
+        p.engine.NewGame_Click();
+        EXPECT_EQ(p.shell.take(), (Log{kAsk, "cover B"}));
+        EXPECT_FALSE(p.value(Column::Call, row::Dakru));
+    }
 }
 
 // The high-score side may hold a modal box open inside the hand-over while the

@@ -111,11 +111,28 @@ public:
             low[static_cast<std::size_t>(i)] = "0" + std::to_string(200 - 10 * i) + " - Old" + std::to_string(i);
         }
         scores::writeTable(tableFile, low);
-        form = std::make_unique<Form1>(Form1Services{cues, dice, dialogs, scoreDialogs,
-                                                     std::filesystem::path(pictures.toStdU16String()), tableFile});
+        picturesDir = std::filesystem::path(pictures.toStdU16String());
+        playerDir = std::filesystem::path(folder.filePath(QStringLiteral("player")).toStdU16String());
+        start();
+    }
+
+    // The program starts over the same folders.
+    void start()
+    {
+        form = std::make_unique<Form1>(
+            Form1Services{cues, dice, dialogs, scoreDialogs, picturesDir, tableFile, playerDir});
         form->show();
         form->Form_Load();
         cues.played.clear();
+    }
+    // The window is closed, as by its close box, and the program started again.
+    void restart(const std::function<void()>& whileClosed = {})
+    {
+        form->close();
+        form.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (whileClosed) whileClosed();
+        start();
     }
 
     ~Harness()
@@ -160,7 +177,9 @@ public:
     void keyUp(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(form.get(), key, modifiers); }
 
     QTemporaryDir folder;
+    std::filesystem::path picturesDir;
     std::filesystem::path tableFile;
+    std::filesystem::path playerDir;
     RecordingCuePlayer cues;
     ScriptedDialogs dialogs;
     ScriptedScoreDialogs scoreDialogs;

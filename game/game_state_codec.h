@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "game_state.h"
+
+namespace dakru {
+
+// A game state as a few lines of text: a versioned header, one line per column
+// of the sheet ("-" for an empty cell, "*" after a marked one), the dice ("h"
+// after a held one), DiceFaces, the roll count, the call and the marker.
+inline constexpr int kGameStateVersion = 1;
+
+std::string encodeGameState(const GameState& state);
+
+// The state, or why the text is not one this program wrote: another file, a
+// newer version, a damaged line, values no game can reach. Never a part of it.
+struct DecodedGameState {
+    std::optional<GameState> state;
+    std::string error;
+};
+DecodedGameState decodeGameState(std::string_view text);
+
+}  // namespace dakru
