@@ -377,11 +377,12 @@ void Engine::OfferKeptGame(const GameState& kept)
 
 // The kept game takes the place of the fresh one, and the sheet comes out from
 // under the cover, so that a roll refused on it leaves the player looking at it.
+// Its sums show from the next tick on, once it has a score to sum.
 void Engine::resumeKeptGame()
 {
     state_ = *std::exchange(kept_, std::nullopt);
     undo_.reset();
-    totalsBehind_ = true;
+    totalsBehind_ = filledCells() > 0;
     shell_.FrontBack(Cover::Back);
     Kockep();
 }
