@@ -235,7 +235,7 @@ std::optional<QImage> contactSheet(const QString& assetsDir, QString& error)
     int bigX = kGap;
     const int bigY = top + kCoverSize.height() + kGap;
     for (const QImage& icon : pics->icons) {
-        if (icon.width() <= 64)
+        if (icon.width() <= 64 || icon.width() > 256)
             continue;
         p.drawImage(bigX, bigY, icon);
         bigX += icon.width() + kGap;

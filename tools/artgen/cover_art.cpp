@@ -117,9 +117,9 @@ void paintTitleDice(QPainter& p)
     tilted({311, 58}, 13, 3, DieLook::Held);
 }
 
-QImage menuLayer()
+QImage menuLayer(int scale)
 {
-    QImage out(kCoverSize, QImage::Format_ARGB32_Premultiplied);
+    QImage out(kCoverSize * scale, QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     QPainter p(&out);
     const QColor ink(226, 224, 255);
@@ -131,17 +131,17 @@ QImage menuLayer()
         // is centred on the part left of it, so the two read as "ROLL 2".
         if (roll)
             centre.setX((w.hotSpot.left() + kRollCounter.left()) / 2.0);
-        p.drawImage(0, 0, glowingWord(kCoverSize, QString::fromLatin1(w.word), font, centre, ink,
-                                      kFrameViolet, 3));
+        p.drawImage(0, 0, glowingWord(kCoverSize, scale, QString::fromLatin1(w.word), font, centre,
+                                      ink, kFrameViolet, 3));
     }
     return out;
 }
 
 }  // namespace
 
-QImage coverPicture()
+QImage coverPicture(int scale)
 {
-    QImage cover = renderSupersampled(kCoverSize, kSupersample, Qt::black, [](QPainter& p) {
+    QImage cover = renderSupersampled(kCoverSize, scale, kSupersample, Qt::black, [](QPainter& p) {
         paintGround(p);
         paintBoard(p);
         paintTray(p);
@@ -149,10 +149,10 @@ QImage coverPicture()
         paintTitleDice(p);
     });
     QPainter p(&cover);
-    p.drawImage(0, 0, goldTitle(kCoverSize, QStringLiteral("Dakru"), titleFont(54), {176.5, 52}));
-    p.drawImage(0, 0, glowingWord(kCoverSize, QStringLiteral("THE DICE GAME"), menuFont(8, 3.0),
+    p.drawImage(0, 0, goldTitle(kCoverSize, scale, QStringLiteral("Dakru"), titleFont(54), {176.5, 52}));
+    p.drawImage(0, 0, glowingWord(kCoverSize, scale, QStringLiteral("THE DICE GAME"), menuFont(8, 3.0),
                                   {176.5, 93}, QColor(200, 196, 255, 200), kFrameViolet, 2));
-    p.drawImage(0, 0, menuLayer());
+    p.drawImage(0, 0, menuLayer(scale));
     p.end();
     return cover.convertToFormat(QImage::Format_RGB32);
 }

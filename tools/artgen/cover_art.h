@@ -28,6 +28,7 @@ inline constexpr QRect kSheetArea{0, 105, 353, 314};
 inline constexpr QRect kRollCounter{72, 440, 17, 17};
 inline QRect diceSlot(int index) { return {104 + 48 * index, 424, 42, 42}; }
 
-QImage coverPicture();
+// The cover at `scale` times kCoverSize: 1 for ordinary screens, 2 for dense ones.
+QImage coverPicture(int scale);
 
 }  // namespace dakru::art

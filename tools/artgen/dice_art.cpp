@@ -141,10 +141,10 @@ void paintDie(QPainter& p, const QRectF& body, int face, DieLook look, qreal pip
     p.restore();
 }
 
-QImage diePicture(int face, DieLook look)
+QImage diePicture(int face, DieLook look, int scale)
 {
     const QRectF body{3.0, 2.75, 36.0, 36.0};
-    return renderSupersampled({kDieSize, kDieSize}, 8, kTray,
+    return renderSupersampled({kDieSize, kDieSize}, scale, 8, kTray,
                               [&](QPainter& p) { paintDie(p, body, face, look); })
         .convertToFormat(QImage::Format_RGB32);
 }

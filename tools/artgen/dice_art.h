@@ -18,7 +18,8 @@ inline constexpr int kDieSize = 42;
 // Face 0 paints no pips. Tiny dice (icons) read better with larger pips.
 void paintDie(QPainter& p, const QRectF& body, int face, DieLook look, qreal pipScale = 1.0);
 
-// One die picture of the game, kDieSize square, its corners in the tray colour.
-QImage diePicture(int face, DieLook look);
+// One die picture of the game, `scale` times kDieSize square, its corners in the
+// tray colour.
+QImage diePicture(int face, DieLook look, int scale);
 
 }  // namespace dakru::art

@@ -52,17 +52,17 @@ void paintRule(QPainter& p, qreal y)
 
 }  // namespace
 
-QImage highScoreBackground()
+QImage highScoreBackground(int scale)
 {
-    QImage picture = renderSupersampled(kHighScoreSize, 3, Qt::black, [](QPainter& p) {
+    QImage picture = renderSupersampled(kHighScoreSize, scale, 3, Qt::black, [](QPainter& p) {
         paintGround(p);
         paintRule(p, 66.5);
         paintEntryPanel(p);
     });
     QPainter p(&picture);
-    p.drawImage(0, 0, goldTitle(kHighScoreSize, QStringLiteral("High Scores"), titleFont(30),
+    p.drawImage(0, 0, goldTitle(kHighScoreSize, scale, QStringLiteral("High Scores"), titleFont(30),
                                 {149.5, 36}));
-    p.drawImage(0, 0, glowingWord(kHighScoreSize, QStringLiteral("CLOSE"), menuFont(13, 1.6),
+    p.drawImage(0, 0, glowingWord(kHighScoreSize, scale, QStringLiteral("CLOSE"), menuFont(13, 1.6),
                                   QRectF(kCloseArea).center(), QColor(226, 224, 255),
                                   kFrameViolet, 3));
     p.end();

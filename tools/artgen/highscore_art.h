@@ -13,6 +13,7 @@ inline constexpr QRect kCloseArea{104, 320, 97, 33};
 inline constexpr QRect kEntriesArea{16, 88, 267, 237};
 inline QRect entryRow(int index) { return {16, 88 + 24 * index, 267, 21}; }
 
-QImage highScoreBackground();
+// The background at `scale` times kHighScoreSize.
+QImage highScoreBackground(int scale);
 
 }  // namespace dakru::art

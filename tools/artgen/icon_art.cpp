@@ -14,7 +14,7 @@ QImage iconPicture(int size)
     const bool small = size <= 32;
     const qreal die = small ? size * 0.88 : size * 0.74;
     const qreal pips = size <= 16 ? 1.3 : 1.0;
-    return renderSupersampled({size, size}, size <= 64 ? 8 : 4, Qt::transparent, [&](QPainter& p) {
+    return renderSupersampled({size, size}, 1, size <= 64 ? 8 : 4, Qt::transparent, [&](QPainter& p) {
         p.translate(size / 2.0, size / 2.0 - size * 0.02);
         if (!small)
             p.rotate(-8);

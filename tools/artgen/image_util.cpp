@@ -7,20 +7,20 @@
 
 namespace dakru::art {
 
-QImage renderSupersampled(QSize size, int factor, const QColor& ground,
+QImage renderSupersampled(QSize size, int scale, int factor, const QColor& ground,
                           const std::function<void(QPainter&)>& paint)
 {
-    QImage big(size * factor, QImage::Format_ARGB32_Premultiplied);
+    QImage big(size * scale * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(ground);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.scale(factor, factor);
+        p.scale(scale * factor, scale * factor);
         paint(p);
     }
-    return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 namespace {

@@ -55,29 +55,38 @@ bool saveBytes(const QByteArray& bytes, const QString& path)
     return report(ok, path, file.errorString());
 }
 
+// Every picture twice: "<name>.jpg" for ordinary screens and "<name>@2x.jpg",
+// drawn anew at double the size, for dense ones.
 bool writePictures(const QDir& pictures)
 {
-    bool ok = saveImage(diePicture(0, DieLook::Blank), pictures.filePath(QStringLiteral("d.jpg")));
-    for (int face = 1; face <= 6; ++face) {
-        ok &= saveImage(diePicture(face, DieLook::Released),
-                        pictures.filePath(QStringLiteral("d%1.jpg").arg(face)));
-        ok &= saveImage(diePicture(face, DieLook::Held),
-                        pictures.filePath(QStringLiteral("d%1s.jpg").arg(face)));
+    bool ok = true;
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QStringLiteral(".jpg") : QStringLiteral("@2x.jpg");
+        const auto save = [&](const QImage& image, const QString& name) {
+            ok &= saveImage(image, pictures.filePath(name + suffix));
+        };
+        save(diePicture(0, DieLook::Blank, scale), QStringLiteral("d"));
+        for (int face = 1; face <= 6; ++face) {
+            save(diePicture(face, DieLook::Released, scale), QStringLiteral("d%1").arg(face));
+            save(diePicture(face, DieLook::Held, scale), QStringLiteral("d%1s").arg(face));
+        }
+        save(coverPicture(scale), QStringLiteral("Cover"));
+        save(highScoreBackground(scale), QStringLiteral("HighScores"));
     }
-    ok &= saveImage(coverPicture(), pictures.filePath(QStringLiteral("Cover.jpg")));
-    ok &= saveImage(highScoreBackground(), pictures.filePath(QStringLiteral("HighScores.jpg")));
     return ok;
 }
 
 bool writeIcons(const QDir& icons)
 {
     bool ok = true;
-    std::vector<QImage> all;
+    std::vector<QImage> inIco;
     for (const int size : kIconSizes) {
-        all.push_back(iconPicture(size));
-        ok &= saveImage(all.back(), icons.filePath(QStringLiteral("dakru-%1.png").arg(size)));
+        const QImage icon = iconPicture(size);
+        ok &= saveImage(icon, icons.filePath(QStringLiteral("dakru-%1.png").arg(size)));
+        if (size <= kLargestIcoSize)
+            inIco.push_back(icon);
     }
-    return ok && saveBytes(icoFile(all), icons.filePath(QStringLiteral("dakru.ico")));
+    return ok && saveBytes(icoFile(inIco), icons.filePath(QStringLiteral("dakru.ico")));
 }
 
 bool writeSounds(const QDir& sounds)

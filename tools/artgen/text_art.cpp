@@ -27,9 +27,16 @@ QPainterPath centredText(const QString& text, const QFont& font, QPointF centre)
     return path;
 }
 
-QImage layer(QSize size, const std::function<void(QPainter&)>& paint)
+QImage layer(QSize size, int scale, const std::function<void(QPainter&)>& paint)
 {
-    return renderSupersampled(size, kSupersample, Qt::transparent, paint);
+    return renderSupersampled(size, scale, kSupersample, Qt::transparent, paint);
+}
+
+QImage emptyLayer(QSize size, int scale)
+{
+    QImage out(size * scale, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    return out;
 }
 
 QImage tinted(const QImage& alphaSource, const QColor& colour)
@@ -60,34 +67,33 @@ QFont menuFont(qreal pixelSize, qreal letterSpacing)
     return font;
 }
 
-QImage glowingWord(QSize size, const QString& word, const QFont& font, QPointF centre,
+QImage glowingWord(QSize size, int scale, const QString& word, const QFont& font, QPointF centre,
                    const QColor& colour, const QColor& glowColour, int glowRadius)
 {
     const QPainterPath path = centredText(word, font, centre);
-    const QImage shape = layer(size, [&](QPainter& p) {
+    const QImage shape = layer(size, scale, [&](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawPath(path);
     });
-    QImage out(size, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
+    QImage out = emptyLayer(size, scale);
     QPainter p(&out);
-    p.drawImage(0, 0, blurred(tinted(shape, glowColour), glowRadius));
+    p.drawImage(0, 0, blurred(tinted(shape, glowColour), glowRadius * scale));
     p.drawImage(0, 0, tinted(shape, colour));
     return out;
 }
 
-QImage goldTitle(QSize size, const QString& text, const QFont& font, QPointF centre)
+QImage goldTitle(QSize size, int scale, const QString& text, const QFont& font, QPointF centre)
 {
     const QPainterPath path = centredText(text, font, centre);
     const QRectF box = path.boundingRect();
 
-    const QImage shape = layer(size, [&](QPainter& p) {
+    const QImage shape = layer(size, scale, [&](QPainter& p) {
         p.setPen(QPen(Qt::white, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::white);
         p.drawPath(path);
     });
-    const QImage letters = layer(size, [&](QPainter& p) {
+    const QImage letters = layer(size, scale, [&](QPainter& p) {
         p.setPen(QPen(QColor(40, 18, 6), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(path);
@@ -105,11 +111,10 @@ QImage goldTitle(QSize size, const QString& text, const QFont& font, QPointF cen
         p.drawPath(path.translated(0, -0.4));
     });
 
-    QImage out(size, QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
+    QImage out = emptyLayer(size, scale);
     QPainter p(&out);
-    p.drawImage(0, 0, blurred(tinted(shape, QColor(255, 170, 60, 150)), 9));
-    p.drawImage(QPointF(2, 3), blurred(tinted(shape, QColor(0, 0, 0, 200)), 2));
+    p.drawImage(0, 0, blurred(tinted(shape, QColor(255, 170, 60, 150)), 9 * scale));
+    p.drawImage(QPointF(2, 3) * scale, blurred(tinted(shape, QColor(0, 0, 0, 200)), 2 * scale));
     p.drawImage(0, 0, letters);
     return out;
 }
