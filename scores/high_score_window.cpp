@@ -1,10 +1,8 @@
 #include "high_score_window.h"
 
-#include <iostream>
 #include <utility>
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -50,17 +48,14 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
                          hooks_.hideRoll();
                  },
                  .labelsChanged = [this] { showLabels(); },
-             })
+             }),
+      background_(std::move(picturesDir), kPictureFile, ", using a plain background")
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("HighScores"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(px(4455), px(5250));
-
-    const QString picture = QDir(picturesDir).filePath(QString::fromLatin1(kPictureFile));
-    if (!background_.load(picture))
-        std::cerr << "dakru: no high-score picture at " << picture.toStdString() << ", using a plain background\n";
 
     QFont entryFont(QStringLiteral("Arial"));
     entryFont.setPointSizeF(9.75);
@@ -174,10 +169,11 @@ void HighScoreWindow::closeEvent(QCloseEvent* event)
 void HighScoreWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (background_.isNull())
+    const QPixmap& background = background_.at(devicePixelRatioF());
+    if (background.isNull())
         painter.fillRect(rect(), kPlainBackground);
     else
-        painter.drawPixmap(0, 0, background_);
+        painter.drawPixmap(0, 0, background);
 }
 
 void HighScoreWindow::showLabels()

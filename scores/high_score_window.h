@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <functional>
 
-#include <QPixmap>
 #include <QWidget>
 
 #include "high_score_board.h"
+#include "picture.h"
 #include "score_dialogs.h"
 
 class QLabel;
@@ -62,7 +62,7 @@ private:
     ScoreDialogs& dialogs_;
     HighScoreHooks hooks_;
     HighScoreBoard board_;
-    QPixmap background_;
+    ui::Picture background_;
     std::array<QLabel*, kEntryCount> HS_{};
     QLabel* LabelExit_ = nullptr;
 };

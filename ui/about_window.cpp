@@ -105,7 +105,7 @@ AboutWindow::AboutWindow(std::function<void(Cue)> playCue, QWidget* parent)
     connect(title, &ClickLabel::clicked, this, [this] { playCue_(Cue::Intro); });
 
     ClickLabel* icon = label(this, "Image1", twipsRect(120, 240, 480, 480), {}, makeFont("Arial", 8.25));
-    icon->setPixmap(programIcon().pixmap(32, 32));
+    icon->setPixmap(programIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
 
     auto* information = new GroupFrame("Frame1", twipsRect(120, 960, 3495, 1695), this);
     frameCaption(information, "Label10", 1095, "Information:");

@@ -52,9 +52,14 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     }
     QLabel::paintEvent(event);
     if (border_) {
+        // Filled rather than stroked, so that on every screen the border takes
+        // the outermost pixel all round, where the neighbouring cell's lies too.
         QPainter painter(this);
-        painter.setPen(*border_);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        const QRect r = rect();
+        painter.fillRect(r.left(), r.top(), r.width(), 1, *border_);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, *border_);
+        painter.fillRect(r.left(), r.top(), 1, r.height(), *border_);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), *border_);
     }
 }
 

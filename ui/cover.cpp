@@ -29,7 +29,7 @@ void drawStandIn(QPainter& painter, const QRect& area)
 
 }  // namespace
 
-CoverPicture::CoverPicture(QPixmap picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture))
+CoverPicture::CoverPicture(Picture picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture))
 {
     setMouseTracking(true);
 }
@@ -43,10 +43,11 @@ void CoverPicture::mouseMoveEvent(QMouseEvent* event)
 void CoverPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (picture_.isNull()) {
+    const QPixmap& picture = picture_.at(devicePixelRatioF());
+    if (picture.isNull()) {
         drawStandIn(painter, rect());
     } else {
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, picture);
     }
 }
 

@@ -1,17 +1,19 @@
 #pragma once
 
-#include <QPixmap>
 #include <QWidget>
+
+#include "picture.h"
 
 namespace dakru::ui {
 
-// The full-window cover picture with the title and the menu words. It reports
-// mouse moves over the parts of it that nothing else covers.
+// The full-window cover picture with the title and the menu words, drawn for the
+// density of the screen it is on. It reports mouse moves over the parts of it
+// that nothing else covers.
 class CoverPicture : public QWidget {
     Q_OBJECT
 
 public:
-    CoverPicture(QPixmap picture, QWidget* parent);
+    CoverPicture(Picture picture, QWidget* parent);
 
 signals:
     void moved();
@@ -21,7 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    Picture picture_;
 };
 
 }  // namespace dakru::ui

@@ -82,7 +82,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    image1_ = new CoverPicture(pictures_.get("Cover.jpg"), this);
+    image1_ = new CoverPicture(Picture(services_.picturesDir, "Cover.jpg"), this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(layout::kCover);
     connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
@@ -281,6 +281,18 @@ void Form1::G_Click(int k)
     redraw();
 }
 
+bool Form1::event(QEvent* event)
+{
+    // On a screen of another density the dice take the pictures drawn for it;
+    // the cover picks its own each time it paints.
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        for (int n = 1; n <= kDiceCount; ++n) {
+            showDiePicture(n, std::exchange(diceShown_[n - 1], {}));
+        }
+    }
+    return QWidget::event(event);
+}
+
 void Form1::keyPressEvent(QKeyEvent* event)
 {
     if (const std::optional<KeyAction> action = keyAction(*event); action && !event->isAutoRepeat()) {
@@ -436,7 +448,7 @@ void Form1::showDiePicture(int die, const std::string& fileName)
     }
     diceShown_[die - 1] = fileName;
     ClickLabel* picture = dice_[die - 1];
-    const QPixmap& face = pictures_.get(fileName);
+    const QPixmap& face = pictures_.get(fileName, picture->devicePixelRatioF());
     if (!face.isNull()) {
         picture->setFill(std::nullopt);
         picture->setPixmap(face);

@@ -17,6 +17,19 @@ QColor colourOf(layout::LineColour colour)
     return {0, 0, 0};
 }
 
+// Each line is filled as the block of pixels it covers on an ordinary screen:
+// a line of width w on the coordinate c takes the pixels from c - w / 2 on. A
+// pen would be centred on c instead, which on denser screens shifts the line
+// half a pixel off the cell edges it closes.
+QRect lineBlock(const layout::GridLine& line)
+{
+    const int x1 = px(line.x1), y1 = px(line.y1), x2 = px(line.x2), y2 = px(line.y2);
+    if (y1 == y2) {
+        return {x1, y1 - line.width / 2, x2 - x1, line.width};
+    }
+    return {x1 - line.width / 2, y1, line.width, y2 - y1};
+}
+
 }  // namespace
 
 GridLines::GridLines(QWidget* parent) : QWidget(parent)
@@ -28,8 +41,7 @@ void GridLines::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     for (const layout::GridLine& line : layout::kGridLines) {
-        painter.setPen(QPen(colourOf(line.colour), line.width, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2));
+        painter.fillRect(lineBlock(line), colourOf(line.colour));
     }
 }
 

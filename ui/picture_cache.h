@@ -5,9 +5,9 @@
 #include <string>
 #include <unordered_map>
 
-namespace dakru::ui {
+#include "picture.h"
 
-QString toQString(const std::filesystem::path& path);
+namespace dakru::ui {
 
 // Pictures of one folder, decoded once and kept by file name: the dice are
 // redrawn every half second between turns.
@@ -15,13 +15,14 @@ class PictureCache {
 public:
     explicit PictureCache(std::filesystem::path folder);
 
-    // The picture, or a null pixmap when the file is missing or unreadable;
+    // The picture for a screen of `ratio` device pixels per layout pixel (see
+    // Picture::at), or a null pixmap when the file is missing or unreadable;
     // that is reported once on stderr, and the caller draws a plain stand-in.
-    const QPixmap& get(const std::string& fileName);
+    const QPixmap& get(const std::string& fileName, qreal ratio);
 
 private:
     std::filesystem::path folder_;
-    std::unordered_map<std::string, QPixmap> pictures_;
+    std::unordered_map<std::string, Picture> pictures_;
 };
 
 }  // namespace dakru::ui
