@@ -87,11 +87,17 @@ inline const QStringList kDicePictures{"d.jpg",   "d1.jpg",  "d2.jpg",  "d3.jpg"
                                        "d1s.jpg", "d2s.jpg", "d3s.jpg", "d4s.jpg", "d5s.jpg", "d6s.jpg"};
 inline int pictureWidth(const QString& fileName) { return 20 + static_cast<int>(kDicePictures.indexOf(fileName)); }
 
+// The pictures drawn for dense screens: dice in their own colour, and the
+// cover and the high-score background grey with one white line of single
+// device pixels at kDenseLineX, which no enlarged ordinary picture can show.
+inline const QColor kDenseDie(200, 40, 40);
+inline constexpr int kDenseLineX = 101;
+
 // A main window over a temporary program folder (pictures and a table of low
 // scores), with recorded cues, scripted boxes and scripted dice.
 class Harness {
 public:
-    Harness()
+    explicit Harness(bool densePictures = false)
     {
         const QString pictures = folder.filePath(QStringLiteral("Pictures"));
         QDir().mkpath(pictures);
@@ -105,6 +111,22 @@ public:
         }
         save(QStringLiteral("Cover.jpg"), 353, 521);
         save(QStringLiteral("HighScores.jpg"), 299, 350);
+        if (densePictures) {
+            for (const QString& name : kDicePictures) {
+                QImage die(2 * pictureWidth(name), 84, QImage::Format_RGB32);
+                die.fill(kDenseDie);
+                die.save(pictures + u'/' + QString(name).replace(QStringLiteral(".jpg"), QStringLiteral("@2x.jpg")));
+            }
+            for (const auto& [name, size] : {std::pair(QStringLiteral("Cover@2x.jpg"), QSize(706, 1042)),
+                                              std::pair(QStringLiteral("HighScores@2x.jpg"), QSize(598, 700))}) {
+                QImage lined(size, QImage::Format_RGB32);
+                lined.fill(QColor(40, 40, 40));
+                for (int y = 0; y < size.height(); ++y) {
+                    lined.setPixel(kDenseLineX, y, qRgb(255, 255, 255));
+                }
+                lined.save(pictures + u'/' + name, nullptr, 100);
+            }
+        }
         tableFile = std::filesystem::path(folder.filePath(QStringLiteral("dakru.dhs")).toStdU16String());
         scores::HighScoreTable low;
         for (int i = 0; i < scores::kEntryCount; ++i) {
