@@ -1,10 +1,12 @@
-// Dakru: the dice game's program. Builds the main window beside its pictures,
-// sounds and high-score table, and runs until the window closes.
+// Dakru: the dice game's program. Reads the command line, finds the pictures,
+// sounds and high-score table, builds the main window and runs until it closes.
 #include <QApplication>
 #include <QStandardPaths>
 #include <cstdio>
 #include <filesystem>
 
+#include "command_line.h"
+#include "data_folder.h"
 #include "dialogs.h"
 #include "form1.h"
 #include "program_icon.h"
@@ -16,7 +18,8 @@
 namespace {
 
 // The toolkit's own chatter (missing runtime folders, platform notes) is not
-// the player's business; only real failures reach the terminal.
+// the player's business; only real failures reach the terminal. --verbose or
+// QT_LOGGING_RULES leave every message to the toolkit's own handler.
 void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtCriticalMsg || type == QtFatalMsg) {
@@ -24,17 +27,51 @@ void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& mess
     }
 }
 
+dakru::app::CommandLine readCommandLine()
+{
+    return dakru::app::readCommandLine(QCoreApplication::arguments());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    qInstallMessageHandler(quietToolkit);
+    using Request = dakru::app::CommandLine::Request;
+
+    // Help and the version need no screen, so they are answered before the
+    // window toolkit starts; its own options (-platform ...) are read by it.
+    const dakru::app::CommandLine early = [&] {
+        const QCoreApplication bare(argc, argv);
+        return readCommandLine();
+    }();
+    if (early.request == Request::ShowHelp || early.request == Request::ShowVersion) {
+        std::fputs(qPrintable(early.text), stdout);
+        return 0;
+    }
+    if (!early.verbose && !qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        qInstallMessageHandler(quietToolkit);
+
     QApplication app(argc, argv);
+    if (const dakru::app::CommandLine line = readCommandLine(); line.request == Request::Refuse) {
+        std::fputs(qPrintable(line.text), stderr);
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("Dakru"));
+    QApplication::setDesktopFileName(QStringLiteral(DAKRU_APP_ID));
     QApplication::setWindowIcon(dakru::ui::programIcon());
 
-    const std::filesystem::path programDir(QCoreApplication::applicationDirPath().toStdU16String());
-    dakru::SdlCuePlayer cues(programDir / "Sounds");
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const dakru::app::DataSearch search = dakru::app::findDataFolder(
+        programDir, QStringLiteral(DAKRU_RELATIVE_DATA_DIR),
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    if (!search.folder) {
+        std::fprintf(stderr, "dakru: no Pictures and Sounds folders found in %s; playing without them\n",
+                     qPrintable(search.places.join(QStringLiteral(", "))));
+    }
+    const QString dataDir = search.folder.value_or(programDir);
+    const std::filesystem::path dataPath(dataDir.toStdU16String());
+
+    dakru::SdlCuePlayer cues(dataPath / "Sounds");
     dakru::EntropyRandomSource random;
     dakru::ui::QtDialogs dialogs;
     dakru::scores::QtScoreDialogs scoreDialogs;
@@ -44,8 +81,8 @@ int main(int argc, char** argv)
         .random = random,
         .dialogs = dialogs,
         .scoreDialogs = scoreDialogs,
-        .picturesDir = programDir / "Pictures",
-        .tableFile = dakru::scores::scoreFileLocation(),
+        .picturesDir = dataPath / "Pictures",
+        .tableFile = dakru::scores::scoreFileLocation(dataDir),
         .playerDir = std::filesystem::path(
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()),
     });

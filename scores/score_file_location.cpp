@@ -1,6 +1,5 @@
 #include "score_file_location.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -19,16 +18,16 @@ bool folderIsWritable(const QString& folder)
     return probe.open();
 }
 
-std::filesystem::path scoreFileLocation(const QString& programDir, const QString& userDataDir,
+std::filesystem::path scoreFileLocation(const QString& dataDir, const QString& userDataDir,
                                         const std::function<bool(const QString&)>& isWritable)
 {
-    const QDir program(programDir);
-    if (isWritable(programDir))
-        return program.filesystemAbsolutePath() / kTableFileName.toStdU16String();
+    const QDir data(dataDir);
+    if (isWritable(dataDir))
+        return data.filesystemAbsolutePath() / kTableFileName.toStdU16String();
 
     const QDir user(userDataDir);
     const QString userTable = user.absoluteFilePath(kTableFileName);
-    const QString shippedTable = program.absoluteFilePath(kTableFileName);
+    const QString shippedTable = data.absoluteFilePath(kTableFileName);
     QDir().mkpath(user.absolutePath());
     if (!QFile::exists(userTable) && QFile::exists(shippedTable) && QFile::copy(shippedTable, userTable)) {
         // The shipped copy may be read-only; the player's own copy must not be.
@@ -38,10 +37,9 @@ std::filesystem::path scoreFileLocation(const QString& programDir, const QString
     return user.filesystemAbsolutePath() / kTableFileName.toStdU16String();
 }
 
-std::filesystem::path scoreFileLocation()
+std::filesystem::path scoreFileLocation(const QString& dataDir)
 {
-    return scoreFileLocation(QCoreApplication::applicationDirPath(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return scoreFileLocation(dataDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 }  // namespace dakru::scores

@@ -1,0 +1,45 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+
+#include "version.h"
+
+namespace dakru::app {
+
+CommandLine readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Dakru, a dice game: roll five dice up to three times a turn and fill a score sheet."));
+    // Single-dash words such as -platform belong to the toolkit, never to letters of ours.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("Show the toolkit's warnings on standard error."));
+    parser.addOption(verbose);
+
+    const bool understood = parser.parse(arguments);
+    // The toolkit's options are listed by the toolkit, which then ends the program.
+    if (parser.isSet(QStringLiteral("help-all")))
+        parser.process(arguments);
+
+    CommandLine line;
+    line.verbose = parser.isSet(verbose);
+    if (parser.isSet(help)) {
+        line.request = CommandLine::Request::ShowHelp;
+        line.text = parser.helpText();
+    } else if (parser.isSet(version)) {
+        line.request = CommandLine::Request::ShowVersion;
+        line.text = QStringLiteral("dakru %1.%2.%3\n").arg(version::major).arg(version::minor).arg(version::revision);
+    } else if (!understood || !parser.positionalArguments().isEmpty()) {
+        line.request = CommandLine::Request::Refuse;
+        const QString what = understood
+            ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
+            : parser.errorText();
+        line.text = what + QLatin1Char('\n') + parser.helpText();
+    }
+    return line;
+}
+
+}  // namespace dakru::app

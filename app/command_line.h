@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace dakru::app {
+
+// What the command line asks of the program.
+struct CommandLine {
+    enum class Request { Play, ShowHelp, ShowVersion, Refuse };
+    Request request = Request::Play;
+    bool verbose = false;  // let the toolkit's warnings through
+    QString text;          // the help, the version line, or what was wrong followed by the usage
+};
+
+// Reads the program's arguments (the program's own name first).
+CommandLine readCommandLine(const QStringList& arguments);
+
+}  // namespace dakru::app
