@@ -1,5 +1,7 @@
 # Sourced by ./run and ./test: installs what the build needs, then configures
-# and builds the game into build/.
+# and builds into build/. ./test sets with_tests=1 first: it also needs the
+# test tools, turns warnings into errors and builds everything; ./run builds
+# only the game.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -9,9 +11,11 @@ build="$root/build"
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libsdl2-mixer-dev
-  libgtest-dev
   fonts-liberation2 fonts-dejavu-core
 )
+if [ "${with_tests:-0}" = 1 ]; then
+  packages+=(libgtest-dev desktop-file-utils appstream)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,5 +37,15 @@ if ((${#missing[@]})); then
   "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)"
+configure=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+targets=()
+if [ "${with_tests:-0}" = 1 ]; then
+  configure+=(-DBUILD_TESTING=ON -DDAKRU_WERROR=ON)
+else
+  targets=(--target dakru)
+  # A first build for playing needs no test libraries; a build folder that
+  # ./test has set up keeps its tests.
+  [ -f "$build/CMakeCache.txt" ] || configure+=(-DBUILD_TESTING=OFF)
+fi
+cmake -S "$root" -B "$build" "${configure[@]}" >/dev/null
+cmake --build "$build" --parallel "$(nproc 2>/dev/null || echo 2)" "${targets[@]}"
