@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "entry_reading.h"
+
 namespace dakru::scores {
 namespace {
 
@@ -82,6 +84,7 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
     LabelExit_->setLineWidth(1);
     LabelExit_->setPalette(entryPalette);
     LabelExit_->setFocusPolicy(Qt::NoFocus);
+    LabelExit_->setAccessibleName(QStringLiteral("Close"));
     LabelExit_->installEventFilter(this);
 
     if (const QScreen* where = screen())
@@ -179,8 +182,11 @@ void HighScoreWindow::paintEvent(QPaintEvent*)
 void HighScoreWindow::showLabels()
 {
     const HighScoreTable& entries = board_.shownEntries();
-    for (std::size_t index = 0; index < HS_.size(); ++index)
+    for (std::size_t index = 0; index < HS_.size(); ++index) {
         HS_[index]->setText(QString::fromStdString(entries[index]));
+        HS_[index]->setAccessibleName(
+            QString::fromStdString(entryReading(static_cast<int>(index), entries[index])));
+    }
 }
 
 }  // namespace dakru::scores

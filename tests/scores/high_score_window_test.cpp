@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -172,6 +173,22 @@ TEST_F(WindowTest, EnterEscAndLabelExitHideItTheCloseBoxDestroysIt)
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(WindowTest, ScreenReadersHearPlaceScoreAndName)
+{
+    ASSERT_TRUE(activate());
+    const auto reading = [this](const QString& control) {
+        return QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(control))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(reading(QStringLiteral("HS0")), "1st, 0900, A");
+    EXPECT_EQ(reading(QStringLiteral("HS9")), "10th, 0050, J");
+    EXPECT_EQ(reading(QStringLiteral("LabelExit")), "Close");
+
+    window->handOver(1000);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(reading(QStringLiteral("HS0")), "1st, 1000, Zed");
+    EXPECT_EQ(reading(QStringLiteral("HS1")), "2nd, 0900, A");
 }
 
 // The real name box: titled "Dakru", the exact prompt, an empty default; a cancel gives "".
