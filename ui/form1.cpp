@@ -6,12 +6,15 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "accessible_label.h"
 #include "caption_fit.h"
 #include "click_label.h"
 #include "cover.h"
 #include "grid_lines.h"
 #include "highlight_frame.h"
 #include "main_layout.h"
+#include "sheet_access.h"
+#include "sheet_cursor.h"
 #include "sheet_names.h"
 
 namespace dakru::ui {
@@ -72,6 +75,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
         engine_.OfferKeptGame(*kept);
     }
 
+    installAccessibleLabels();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Dakru v1.05.06 - 23.12.2002"));
     setFixedSize(layout::kClientSize);
@@ -89,6 +93,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
 
     buildSheet();
     buildMenu();
+    cursor_ = new SheetCursor(this);
+    access_ = std::make_unique<SheetAccess>(*this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area(QPoint(), size());
@@ -217,6 +223,8 @@ void Form1::redraw()
     grandTotal_->setText(numberText(engine_.grandTotal()));
     zvanje_->setText(QString::fromStdString(engine_.zvanjeText()));
     rollsLeft_->setText(QString::fromStdString(engine_.rollsLeftText()));
+    cursor_->follow(engine_);
+    access_->follow(engine_, cursor_->place());
 }
 
 void Form1::Timer1_Timer()
@@ -295,28 +303,69 @@ bool Form1::event(QEvent* event)
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    if (const std::optional<KeyAction> action = keyAction(*event); action && !event->isAutoRepeat()) {
-        keysDown_.insert(*action);
+    if (!event->isAutoRepeat()) {
+        if (const std::optional<KeyAction> action = keyAction(*event)) {
+            keysDown_.insert(*action);
+        }
+        cursorKeys_.pressed(*event);
     }
     event->accept();
 }
 
 // Keys act on release. A release whose press this window did not see (the
 // Enter that closed a message box) does nothing. Presses and releases meet by
-// their action, so Shift may be let go before or after the digit.
+// their action, so Shift may be let go before or after the digit or the Tab.
 void Form1::keyReleaseEvent(QKeyEvent* event)
 {
     event->accept();
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    if (const std::optional<CursorStep> step = cursorKeys_.released(*event)) {
+        MoveCursor(*step);
+        return;
+    }
     const std::optional<KeyAction> action = keyAction(*event);
-    if (action && !event->isAutoRepeat() && keysDown_.remove(*action)) {
+    if (action && keysDown_.remove(*action)) {
+        // Enter writes under a shown cursor; Space always rolls.
+        if (*action == KeyAction::Roll && isEnterKey(event->key()) && WriteAtCursor()) {
+            return;
+        }
         Form_KeyUp(*action);
     }
+}
+
+// Tab and Shift+Tab step the sheet cursor; the keyboard focus stays on this window.
+bool Form1::focusNextPrevChild(bool)
+{
+    return false;
+}
+
+// The arrows and Tab show and move the keyboard cursor on the sheet.
+void Form1::MoveCursor(CursorStep step)
+{
+    cursor_->step(step, engine_);
+    access_->follow(engine_, cursor_->place());
+}
+
+// Enter on the cursor writes its cell, or places the call there, as a click
+// would. False when no cursor is shown: then Enter rolls as always.
+bool Form1::WriteAtCursor()
+{
+    const std::optional<CellPlace> place = cursor_->place();
+    if (!place) {
+        return false;
+    }
+    engine_.Cell_Click(place->column, place->row);
+    redraw();
+    return true;
 }
 
 void Form1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
         keysDown_.clear();
+        cursorKeys_.clear();
     }
     QWidget::changeEvent(event);
 }
@@ -447,6 +496,9 @@ void Form1::showDiePicture(int die, const std::string& fileName)
         return;
     }
     diceShown_[die - 1] = fileName;
+    if (access_) {
+        access_->showDie(die, engine_.die(die));
+    }
     ClickLabel* picture = dice_[die - 1];
     const QPixmap& face = pictures_.get(fileName, picture->devicePixelRatioF());
     if (!face.isNull()) {

@@ -6,9 +6,11 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <memory>
 
 #include "about_window.h"
 #include "cue_player.h"
+#include "cursor_steps.h"
 #include "dialogs.h"
 #include "engine.h"
 #include "high_score_window.h"
@@ -23,6 +25,8 @@ namespace dakru::ui {
 class ClickLabel;
 class CoverPicture;
 class HighlightFrame;
+class SheetAccess;
+class SheetCursor;
 
 // What the main window works with; all of it outlives the window.
 struct Form1Services {
@@ -77,6 +81,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildSheet();
@@ -84,6 +89,8 @@ private:
     void G_MouseMove(int k);
     void G_Click(int k);
     void Form_KeyUp(KeyAction action);
+    void MoveCursor(CursorStep step);
+    bool WriteAtCursor();
     void HighScores_Click();
     void Info_Click();
     void Exitb_Click();
@@ -106,10 +113,13 @@ private:
     std::array<std::string, kDiceCount> diceShown_{};  // picture file each die shows now
     std::array<ClickLabel*, 5> hotSpots_{};
     std::array<HighlightFrame*, 5> frames_{};
+    SheetCursor* cursor_ = nullptr;
+    std::unique_ptr<SheetAccess> access_;
 
     QTimer timer1_;
     QTimer timer2_;
     QSet<KeyAction> keysDown_;  // keys pressed while this window had the keyboard
+    CursorKeys cursorKeys_;     // arrows and Tab pressed while this window had the keyboard
     QPointer<scores::HighScoreWindow> highScores_;
     QPointer<AboutWindow> about_;
 };
