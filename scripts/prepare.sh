@@ -10,7 +10,7 @@ build="$root/build"
 # Debian packages the build, the tests and the game need.
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libsdl2-mixer-dev
+  qt6-base-dev libsdl2-dev
   fonts-liberation2 fonts-dejavu-core
 )
 if [ "${with_tests:-0}" = 1 ]; then

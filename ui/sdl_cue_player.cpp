@@ -1,13 +1,14 @@
 #include "sdl_cue_player.h"
 
-#define SDL_MAIN_HANDLED
-#include <SDL.h>
-#include <SDL_mixer.h>
-
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <system_error>
+#include <utility>
+
+#include "sdl_library.h"
 
 #if defined(__linux__)
 #include <dlfcn.h>
@@ -17,11 +18,17 @@ namespace dakru {
 
 namespace {
 
-// The one mixer channel every cue plays on.
-constexpr int kChannel = 0;
+// The device is asked for the format the game's sounds are made in, so that
+// they need no conversion where the device takes it.
+constexpr int kFrequency = 22050;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+constexpr Uint8 kChannels = 1;
+constexpr Uint16 kSamples = 512;  // about 23 ms a buffer
 // A device that stops consuming sound (unplugged, suspended) must not freeze the
 // game: a waiting cue gives up this long after its natural end.
 constexpr std::chrono::seconds kStallMargin{1};
+// A waiting cue whose device is not open within this time is skipped.
+constexpr std::chrono::seconds kOpenAllowance{2};
 
 std::size_t indexOf(Cue cue)
 {
@@ -34,27 +41,31 @@ std::string utf8(const std::filesystem::path& path)
     return {text.begin(), text.end()};
 }
 
+// One whole line on standard error, even when the game's thread writes too.
+void say(const std::string& line)
+{
+    std::cerr << line + '\n' << std::flush;
+}
+
 void dropSdlLog(void*, int, SDL_LogPriority, const char*) {}
 
 #if defined(__linux__)
 void dropAlsaError(const char*, int, const char*, int, const char*, ...) {}
 #endif
 
-}  // namespace
-
 // Keeps the audio libraries off the terminal: SDL logs notes of its own (the
 // disk driver announces itself), and ALSA writes a screenful of errors when
 // there is no sound card. Our own lines say what matters. Restores SDL's logger
-// when the player goes.
-class SdlCuePlayer::QuietSystemAudio {
+// when it goes.
+class QuietSystemAudio {
 public:
-    QuietSystemAudio()
+    explicit QuietSystemAudio(const SdlLibrary& sdl) : sdl_(sdl)
     {
-        SDL_LogGetOutputFunction(&previousLog_, &previousLogData_);
-        SDL_LogSetOutputFunction(&dropSdlLog, nullptr);
+        sdl_.LogGetOutputFunction(&previousLog_, &previousLogData_);
+        sdl_.LogSetOutputFunction(&dropSdlLog, nullptr);
 #if defined(__linux__)
-        // SDL loads ALSA at run time; loading it first lets us hand it a quiet
-        // error handler before SDL probes for a device.
+        // SDL has loaded ALSA but not yet probed it: hand it a quiet error
+        // handler before SDL looks for a device.
         alsa_ = dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
         if (alsa_) {
             using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
@@ -71,13 +82,14 @@ public:
         if (alsa_)
             dlclose(alsa_);
 #endif
-        SDL_LogSetOutputFunction(previousLog_, previousLogData_);
+        sdl_.LogSetOutputFunction(previousLog_, previousLogData_);
     }
 
     QuietSystemAudio(const QuietSystemAudio&) = delete;
     QuietSystemAudio& operator=(const QuietSystemAudio&) = delete;
 
 private:
+    const SdlLibrary& sdl_;
     SDL_LogOutputFunction previousLog_ = nullptr;
     void* previousLogData_ = nullptr;
 #if defined(__linux__)
@@ -85,113 +97,267 @@ private:
 #endif
 };
 
-void SdlCuePlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const
+}  // namespace
+
+SdlCuePlayer::SdlCuePlayer(std::filesystem::path soundsFolder, Clock::duration quietTime)
+    : folder_(std::move(soundsFolder)), quietTime_(quietTime)
 {
-    Mix_FreeChunk(chunk);
 }
 
-SdlCuePlayer::SdlCuePlayer(const std::filesystem::path& soundsFolder)
-    : quiet_(std::make_unique<QuietSystemAudio>())
-{
-    // Qt owns Ctrl+C and the window's closing; SDL must not catch signals.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Dakru");
+// The worker (the last member) stops and closes the device before anything it uses goes.
+SdlCuePlayer::~SdlCuePlayer() = default;
 
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        sdlStarted_ = true;
-        deviceOpen_ = Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
-    }
-    if (!deviceOpen_) {
-        std::cerr << "dakru: no audio device, playing without sound (" << SDL_GetError() << ")\n";
-        reportMissing(soundsFolder);
+void SdlCuePlayer::start()
+{
+    const std::lock_guard lock(mutex_);
+    if (!worker_.joinable())
+        worker_ = std::jthread([this](std::stop_token stop) { run(stop); });
+}
+
+void SdlCuePlayer::run(std::stop_token stop)
+{
+    SdlLibrary sdl;
+    if (!sdl.loaded()) {
+        say("dakru: no audio library, playing without sound (" + sdl.error() + ")");
+        reportMissing();
+        markReady(false);
         return;
     }
-    Mix_AllocateChannels(1);
+    QuietSystemAudio quiet(sdl);
+    // Qt owns Ctrl+C and the window's closing; SDL must not catch signals.
+    sdl.SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl.SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Dakru");
+
+    const bool started = sdl.InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (!started || !openDevice(sdl)) {
+        say(std::string("dakru: no audio device, playing without sound (") + sdl.GetError() + ")");
+        reportMissing();
+        markReady(false);
+        if (started)
+            sdl.QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
     for (const Cue cue : kAllCues)
-        load(cue, soundsFolder / std::string(cueFileName(cue)));
+        load(sdl, cue);
+    markReady(true);
+
+    serve(sdl, stop);
+
+    if (device_)
+        closeDevice(sdl);
+    sdl.QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-SdlCuePlayer::~SdlCuePlayer()
+void SdlCuePlayer::load(SdlLibrary& sdl, Cue cue)
 {
-    if (deviceOpen_)
-        Mix_HaltChannel(-1);
-    for (Sound& sound : sounds_)
-        sound.chunk.reset();
-    if (deviceOpen_)
-        Mix_CloseAudio();
-    if (sdlStarted_)
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-void SdlCuePlayer::load(Cue cue, const std::filesystem::path& file)
-{
-    Sound& sound = sounds_[indexOf(cue)];
-    sound.chunk.reset(Mix_LoadWAV(utf8(file).c_str()));
-    if (!sound.chunk) {
+    const auto file = folder_ / std::string(cueFileName(cue));
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!sdl.LoadWAV_RW(sdl.RWFromFile(utf8(file).c_str(), "rb"), 1, &spec, &data, &length)) {
         std::error_code ignored;
         if (std::filesystem::exists(file, ignored))
-            std::cerr << "dakru: cannot play sound " << utf8(file) << " (" << Mix_GetError() << ")\n";
+            say("dakru: cannot play sound " + utf8(file) + " (" + sdl.GetError() + ")");
         else
-            std::cerr << "dakru: sound file missing: " << utf8(file) << "\n";
+            say("dakru: sound file missing: " + utf8(file));
         return;
     }
 
-    int frequency = 0;
-    int channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    const auto bytesPerSecond =
-        static_cast<long long>(frequency) * channels * (SDL_AUDIO_BITSIZE(format) / 8);
-    if (bytesPerSecond > 0)
-        sound.length = std::chrono::microseconds(
-            static_cast<long long>(sound.chunk->alen) * 1'000'000 / bytesPerSecond);
+    // Converted once here, so that the device only ever copies.
+    SDL_AudioCVT conversion{};
+    const int needed = sdl.BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, format_.format,
+                                         format_.channels, format_.frequency);
+    std::vector<std::uint8_t> samples(data, data + length);
+    sdl.FreeWAV(data);
+    if (needed > 0) {
+        samples.resize(samples.size() * static_cast<std::size_t>(conversion.len_mult));
+        conversion.buf = samples.data();
+        conversion.len = static_cast<int>(length);
+    }
+    if (needed < 0 || (needed > 0 && sdl.ConvertAudio(&conversion) < 0)) {
+        say("dakru: cannot play sound " + utf8(file) + " (" + sdl.GetError() + ")");
+        return;
+    }
+    if (needed > 0) {
+        samples.resize(static_cast<std::size_t>(conversion.len_cvt));
+        samples.shrink_to_fit();
+    }
+
+    const auto bytesPerSecond = static_cast<double>(format_.frequency) * format_.channels *
+                                (SDL_AUDIO_BITSIZE(format_.format) / 8);
+    Sound& sound = sounds_[indexOf(cue)];
+    sound.length = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(static_cast<double>(samples.size()) / bytesPerSecond));
+    sound.samples = std::move(samples);
 }
 
-void SdlCuePlayer::reportMissing(const std::filesystem::path& folder) const
+void SdlCuePlayer::reportMissing() const
 {
     for (const Cue cue : kAllCues) {
-        const auto file = folder / std::string(cueFileName(cue));
+        const auto file = folder_ / std::string(cueFileName(cue));
         if (!std::ifstream(file, std::ios::binary))
-            std::cerr << "dakru: sound file missing: " << utf8(file) << "\n";
+            say("dakru: sound file missing: " + utf8(file));
     }
 }
 
-const SdlCuePlayer::Sound* SdlCuePlayer::start(Cue cue)
+void SdlCuePlayer::markReady(bool hasDevice)
 {
-    const Sound& sound = sounds_[indexOf(cue)];
-    if (!deviceOpen_ || !sound.chunk)
-        return nullptr;
-    if (Mix_PlayChannel(kChannel, sound.chunk.get(), 0) < 0)
-        return nullptr;
-    return &sound;
+    const std::lock_guard lock(mutex_);
+    ready_ = true;
+    hasDevice_ = hasDevice;
+    quietSince_ = Clock::now();
+    changed_.notify_all();
+}
+
+// The first opening lets the device pick its format, and the sounds are
+// converted to it; a reopening asks for that same format.
+bool SdlCuePlayer::openDevice(SdlLibrary& sdl)
+{
+    const bool first = format_.frequency == 0;
+    SDL_AudioSpec wanted{};
+    wanted.freq = first ? kFrequency : format_.frequency;
+    wanted.format = first ? kFormat : format_.format;
+    wanted.channels = first ? kChannels : format_.channels;
+    wanted.samples = kSamples;
+    wanted.callback = [](void* player, Uint8* out, int bytes) { static_cast<SdlCuePlayer*>(player)->feed(out, bytes); };
+    wanted.userdata = this;
+    SDL_AudioSpec got{};
+    const int changes =
+        first ? SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_FORMAT_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE : 0;
+    device_ = sdl.OpenAudioDevice(nullptr, 0, &wanted, &got, changes);
+    if (device_ == 0) {
+        if (!first && !std::exchange(toldLost_, true))
+            say(std::string("dakru: the audio device is gone, playing without sound (") + sdl.GetError() + ")");
+        return false;
+    }
+    if (first)
+        format_ = {got.freq, got.format, got.channels, got.silence};
+    sdl.PauseAudioDevice(device_, 0);
+    return true;
+}
+
+void SdlCuePlayer::closeDevice(SdlLibrary& sdl)
+{
+    sdl.CloseAudioDevice(device_);
+    device_ = 0;
+}
+
+// Starts the cues asked for, and closes the device once it has been quiet for
+// `quietTime_`. Sleeps while there is nothing to do.
+void SdlCuePlayer::serve(SdlLibrary& sdl, std::stop_token stop)
+{
+    std::unique_lock lock(mutex_);
+    while (!stop.stop_requested()) {
+        if (!requested_ && device_ && !playing_) {
+            const bool asked = changed_.wait_until(lock, stop, quietSince_ + quietTime_,
+                                                   [this] { return requested_.has_value(); });
+            if (!asked && !stop.stop_requested()) {
+                // Closing waits for SDL's audio thread, which takes mutex_ to feed the device.
+                lock.unlock();
+                closeDevice(sdl);
+                lock.lock();
+            }
+            continue;
+        }
+        changed_.wait(lock, stop, [this] { return requested_ || (device_ && !playing_); });
+        if (requested_)
+            startRequested(sdl, lock);
+    }
+}
+
+void SdlCuePlayer::startRequested(SdlLibrary& sdl, std::unique_lock<std::mutex>& lock)
+{
+    const Sound& sound = sounds_[indexOf(*std::exchange(requested_, std::nullopt))];
+    const std::uint64_t number = lastRequest_;
+    // A cue without its file is silent and leaves the one playing alone.
+    bool opened = !sound.samples.empty() && device_;
+    if (!sound.samples.empty() && !device_) {
+        lock.unlock();
+        opened = openDevice(sdl);
+        lock.lock();
+    }
+    served_ = number;
+    if (opened) {
+        playing_ = &sound;
+        position_ = 0;
+        started_ = number;
+        startedAt_ = Clock::now();
+    }
+    changed_.notify_all();
+}
+
+void SdlCuePlayer::feed(std::uint8_t* out, int bytes)
+{
+    const auto wanted = static_cast<std::size_t>(bytes);
+    std::size_t copied = 0;
+    const std::lock_guard lock(mutex_);
+    if (playing_) {
+        copied = std::min(wanted, playing_->samples.size() - position_);
+        std::memcpy(out, playing_->samples.data() + position_, copied);
+        position_ += copied;
+        if (position_ == playing_->samples.size()) {
+            playing_ = nullptr;
+            finished_ = started_;
+            quietSince_ = Clock::now();
+            changed_.notify_all();
+        }
+    }
+    std::memset(out + copied, format_.silence, wanted - copied);
+}
+
+std::uint64_t SdlCuePlayer::request(Cue cue)
+{
+    requested_ = cue;
+    changed_.notify_all();
+    return ++lastRequest_;
+}
+
+bool SdlCuePlayer::hasDevice()
+{
+    start();
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return ready_; });
+    return hasDevice_;
 }
 
 void SdlCuePlayer::play(Cue cue)
 {
-    start(cue);
+    const std::lock_guard lock(mutex_);
+    if (!ready_ || hasDevice_)
+        request(cue);
 }
 
 void SdlCuePlayer::playAndWait(Cue cue)
 {
-    using Clock = std::chrono::steady_clock;
-    const Sound* sound = start(cue);
-    if (!sound)
+    start();
+    std::unique_lock lock(mutex_);
+    const auto openBy = Clock::now() + kOpenAllowance;
+    if (!changed_.wait_until(lock, openBy, [this] { return ready_; }) || !hasDevice_)
         return;
-    // The mixer hands its last samples to the device a little before they are
-    // heard, so the wait lasts the cue's full length as well as until the
-    // channel is done.
-    const auto heard = Clock::now() + sound->length;
-    const auto giveUp = heard + kStallMargin;
-    for (;;) {
-        const auto now = Clock::now();
-        if (now >= giveUp) {
-            Mix_HaltChannel(kChannel);
-            return;
-        }
-        if (now >= heard && !Mix_Playing(kChannel))
-            return;
-        SDL_Delay(2);
+    const Sound& sound = sounds_[indexOf(cue)];
+    if (sound.samples.empty())
+        return;
+
+    const std::uint64_t number = request(cue);
+    if (!changed_.wait_until(lock, openBy, [&] { return served_ >= number; }) || started_ != number) {
+        if (lastRequest_ == number)
+            requested_.reset();
+        return;
     }
+    // SDL takes the last samples a little before they are heard, so the wait
+    // lasts the cue's full length as well as until the device has taken it all.
+    const Clock::time_point heard = startedAt_ + sound.length;
+    const bool taken = changed_.wait_until(lock, heard + kStallMargin,
+                                           [&] { return finished_ >= number || started_ > number; });
+    if (!taken && started_ == number && playing_) {
+        // The device stalled: cut the cue off and let the game go on.
+        playing_ = nullptr;
+        quietSince_ = Clock::now();
+        changed_.notify_all();
+    }
+    lock.unlock();
+    if (taken)
+        std::this_thread::sleep_until(heard);
 }
 
 }  // namespace dakru

@@ -4,58 +4,111 @@
 
 #include <array>
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <filesystem>
 #include <iterator>
-#include <memory>
-
-struct Mix_Chunk;
+#include <mutex>
+#include <optional>
+#include <stop_token>
+#include <thread>
+#include <vector>
 
 namespace dakru {
 
-// Plays the cues with SDL2_mixer, which mixes on its own audio thread, so a
-// waiting cue can hold the game's thread without starving the sound.
+class SdlLibrary;
+
+// Plays the cues on SDL's audio device, which is fed from SDL's own audio
+// thread, so a waiting cue can hold the game's thread without starving the sound.
 //
-// The twelve files are decoded once, when the player is made; playing does no
-// disk work. Everything plays on one mixer channel, so a new cue cuts off the
-// one still playing. Without an audio device every cue is silent and returns at
-// once; a missing or unreadable file makes its own cue silent. Either is told
-// in one line on standard error when the player is made, never per play.
+// The sound starts with start(), once the window is on screen: a worker thread
+// loads SDL, opens the device and decodes the twelve files into the device's
+// format, so the window never waits for the sound. A cue asked for before
+// plays as soon as the device is open; a cue that must be waited for, and
+// hasDevice(), start the sound themselves. Playing does no disk work. One cue sounds at a time: a new
+// cue cuts off the one still playing. The device is closed after a few quiet
+// seconds and opened again by the next cue, so an idle game costs no audio work.
+//
+// Without an audio device every cue is silent and returns at once; a missing or
+// unreadable file makes its own cue silent. Either is told in one line on
+// standard error when the device is first opened, never per play.
 //
 // Only SDL's audio is started (no video, which is Qt's). SDL's audio is
 // program-wide: make one player per program.
 class SdlCuePlayer final : public CuePlayer {
 public:
-    explicit SdlCuePlayer(const std::filesystem::path& soundsFolder);
+    using Clock = std::chrono::steady_clock;
+
+    // `quietTime` is how long the device stays open after the last cue has ended.
+    explicit SdlCuePlayer(std::filesystem::path soundsFolder,
+                          Clock::duration quietTime = std::chrono::seconds(3));
     ~SdlCuePlayer() override;
 
     SdlCuePlayer(const SdlCuePlayer&) = delete;
     SdlCuePlayer& operator=(const SdlCuePlayer&) = delete;
 
+    // Loads SDL and opens the device on the worker thread; later calls do nothing.
+    void start();
+
     void play(Cue cue) override;
     void playAndWait(Cue cue) override;
 
     // False when no audio device could be opened: every cue is then silent.
-    bool hasDevice() const { return deviceOpen_; }
+    // Waits until the first opening has succeeded or failed.
+    bool hasDevice();
 
 private:
-    struct ChunkDeleter {
-        void operator()(Mix_Chunk* chunk) const;
-    };
     struct Sound {
-        std::unique_ptr<Mix_Chunk, ChunkDeleter> chunk;
-        std::chrono::microseconds length{};
+        std::vector<std::uint8_t> samples;  // in the device's format
+        Clock::duration length{};
+    };
+    struct DeviceFormat {
+        int frequency = 0;
+        std::uint16_t format = 0;
+        std::uint8_t channels = 0;
+        std::uint8_t silence = 0;
     };
 
-    void load(Cue cue, const std::filesystem::path& file);
-    void reportMissing(const std::filesystem::path& folder) const;
-    // Starts the cue; nullptr when it is silent.
-    const Sound* start(Cue cue);
+    // The worker thread.
+    void run(std::stop_token stop);
+    void load(SdlLibrary& sdl, Cue cue);
+    void reportMissing() const;
+    void markReady(bool hasDevice);
+    bool openDevice(SdlLibrary& sdl);
+    void closeDevice(SdlLibrary& sdl);
+    void serve(SdlLibrary& sdl, std::stop_token stop);
+    void startRequested(SdlLibrary& sdl, std::unique_lock<std::mutex>& lock);
+    // SDL's audio thread.
+    void feed(std::uint8_t* out, int bytes);
+    // Asks the worker for the cue and returns its number; with mutex_ held.
+    std::uint64_t request(Cue cue);
 
-    class QuietSystemAudio;
-    std::unique_ptr<QuietSystemAudio> quiet_;
-    bool sdlStarted_ = false;
-    bool deviceOpen_ = false;
+    const std::filesystem::path folder_;
+    const Clock::duration quietTime_;
+
+    // Written by the worker before `ready_`, read-only after.
     std::array<Sound, std::size(kAllCues)> sounds_;
+    DeviceFormat format_;
+    // The worker's own.
+    std::uint32_t device_ = 0;  // 0 while closed
+    bool toldLost_ = false;
+
+    std::mutex mutex_;
+    std::condition_variable_any changed_;
+    // Guarded by mutex_.
+    bool ready_ = false;  // the first opening is over
+    bool hasDevice_ = false;
+    std::optional<Cue> requested_;
+    std::uint64_t lastRequest_ = 0;  // cues are numbered as they are asked for
+    std::uint64_t served_ = 0;       // the last one the worker has started or dropped
+    std::uint64_t started_ = 0;      // the one playing or played last
+    std::uint64_t finished_ = 0;     // the last one played to its end
+    Clock::time_point startedAt_;
+    Clock::time_point quietSince_;
+    const Sound* playing_ = nullptr;
+    std::size_t position_ = 0;  // bytes of `playing_` handed to the device
+
+    std::jthread worker_;  // last: stops before anything it uses goes
 };
 
 }  // namespace dakru

@@ -17,8 +17,12 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-// The player's device rate: test sounds at this rate reach the output unresampled.
+// Test sounds are made at twice the rate of the player's device (16-bit mono at
+// 22050 Hz, which the disk driver takes as asked), so they are converted on the way.
 constexpr int kRate = 44100;
+constexpr int kDeviceRate = 22050;
+// The disk driver's own pace for the player's buffers of 512 samples, in milliseconds.
+constexpr const char* kNaturalDelay = "23";
 
 template <class Action>
 long long millisecondsOf(Action action)
@@ -38,7 +42,6 @@ protected:
         for (const Cue cue : kAllCues)
             tone(cue, 0.05, 1000);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     fs::path file(Cue cue) const { return dir / std::string(cueFileName(cue)); }
 
@@ -64,6 +67,12 @@ protected:
             put(static_cast<std::uint16_t>((i / 50) % 2 ? -amplitude : amplitude), 2);
     }
 
+    void TearDown() override
+    {
+        SDL_setenv("SDL_DISKAUDIODELAY", kNaturalDelay, 1);
+        fs::remove_all(dir);
+    }
+
     // SDL reads these when the player starts its audio; the disk driver writes to `output`.
     void useDriver(const char* driver) const
     {
@@ -71,17 +80,17 @@ protected:
         SDL_setenv("SDL_DISKAUDIOFILE", output.string().c_str(), 1);
     }
 
-    // How long the disk output (16-bit stereo at kRate) lay between `low` and `high`.
+    // How long the disk output lay between `low` and `high`.
     double millisecondsHeardBetween(int low, int high) const
     {
         std::ifstream in(output, std::ios::binary);
-        std::int16_t frame[2];
+        std::int16_t sample = 0;
         std::size_t frames = 0;
-        while (in.read(reinterpret_cast<char*>(frame), sizeof frame)) {
-            const int level = std::max(std::abs(int(frame[0])), std::abs(int(frame[1])));
+        while (in.read(reinterpret_cast<char*>(&sample), sizeof sample)) {
+            const int level = std::abs(int(sample));
             frames += level >= low && level <= high;
         }
-        return 1000.0 * double(frames) / kRate;
+        return 1000.0 * double(frames) / kDeviceRate;
     }
 
     const fs::path dir = fs::temp_directory_path()
@@ -96,30 +105,65 @@ TEST_F(SdlCuePlayerTest, SynchronousCueIsHeardToItsEndAndSdlStaysQuiet)
     {
         testing::internal::CaptureStderr();
         SdlCuePlayer player(dir);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         ASSERT_TRUE(player.hasDevice());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         EXPECT_GE(millisecondsOf([&] { player.playAndWait(Cue::Dice2); }), 250);
     }
     EXPECT_GE(millisecondsHeardBetween(10000, 14000), 200.0) << "the cue was not heard";
 }
 
-TEST_F(SdlCuePlayerTest, AsynchronousCueReturnsAtOnceAndIsCutOffByTheNext)
+TEST_F(SdlCuePlayerTest, CueAskedForWhileTheDeviceOpensIsHeardUntilTheNextCutsItOff)
 {
     tone(Cue::Intro, 2.0, 20000);
     tone(Cue::MouseOver, 0.1, 5000);
     useDriver("disk");
     {
+        // As at program start: the intro is asked for before the device is open.
         SdlCuePlayer player(dir);
-        ASSERT_TRUE(player.hasDevice());
         // Blocking would take the cue's two seconds.
         EXPECT_LT(millisecondsOf([&] { player.play(Cue::Intro); }), 1000);
-        std::this_thread::sleep_for(200ms);
+        ASSERT_TRUE(player.hasDevice());
+        std::this_thread::sleep_for(400ms);
         player.play(Cue::MouseOver);
         // Run on past the point where the long cue would have ended.
         std::this_thread::sleep_for(2200ms);
     }
     EXPECT_GE(millisecondsHeardBetween(3000, 7000), 80.0) << "the second cue was not heard";
+    EXPECT_GE(millisecondsHeardBetween(16000, 32767), 100.0) << "the first cue was not heard";
     EXPECT_LT(millisecondsHeardBetween(16000, 32767), 1200.0) << "the first cue played on";
+}
+
+TEST_F(SdlCuePlayerTest, DeviceClosesWhenQuietAndOpensAgainForTheNextCue)
+{
+    tone(Cue::Check, 0.05, 5000);
+    tone(Cue::Dice3, 0.25, 12000);
+    useDriver("disk");
+    {
+        SdlCuePlayer player(dir, 200ms);
+        ASSERT_TRUE(player.hasDevice());
+        player.play(Cue::Check);
+        std::this_thread::sleep_for(700ms);
+        // An open device would go on writing silence to the disk output.
+        const auto quiet = fs::file_size(output);
+        std::this_thread::sleep_for(300ms);
+        EXPECT_EQ(fs::file_size(output), quiet) << "the device stayed open";
+        EXPECT_GE(millisecondsOf([&] { player.playAndWait(Cue::Dice3); }), 250);
+    }
+    // The disk driver starts its output afresh when the device opens again.
+    EXPECT_GE(millisecondsHeardBetween(10000, 14000), 200.0) << "the cue after reopening was not heard";
+}
+
+TEST_F(SdlCuePlayerTest, StalledDeviceHoldsAWaitingCueAtMostASecondPastItsEnd)
+{
+    tone(Cue::Dice4, 0.3, 8000);
+    useDriver("disk");
+    // The disk driver then takes one buffer every two seconds.
+    SDL_setenv("SDL_DISKAUDIODELAY", "2000", 1);
+    SdlCuePlayer player(dir);
+    ASSERT_TRUE(player.hasDevice());
+    const auto took = millisecondsOf([&] { player.playAndWait(Cue::Dice4); });
+    EXPECT_GE(took, 300);
+    EXPECT_LT(took, 1900);
 }
 
 TEST_F(SdlCuePlayerTest, MissingOrBrokenFilesAreToldOnceAtLoadAndStaySilent)
@@ -131,8 +175,8 @@ TEST_F(SdlCuePlayerTest, MissingOrBrokenFilesAreToldOnceAtLoadAndStaySilent)
 
     testing::internal::CaptureStderr();
     SdlCuePlayer player(dir);
-    const std::string atLoad = testing::internal::GetCapturedStderr();
     ASSERT_TRUE(player.hasDevice());
+    const std::string atLoad = testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::ranges::count(atLoad, '\n'), 2) << atLoad;
     for (const char* name : {"d5.wav", "Check.wav"})
         EXPECT_NE(atLoad.find(name), std::string::npos) << name << " not reported in: " << atLoad;
