@@ -8,6 +8,7 @@
 #include "command_line.h"
 #include "data_folder.h"
 #include "dialogs.h"
+#include "first_frame.h"
 #include "form1.h"
 #include "program_icon.h"
 #include "random_source.h"
@@ -58,7 +59,6 @@ int main(int argc, char** argv)
     }
     QApplication::setApplicationName(QStringLiteral("Dakru"));
     QApplication::setDesktopFileName(QStringLiteral(DAKRU_APP_ID));
-    QApplication::setWindowIcon(dakru::ui::programIcon());
 
     const QString programDir = QCoreApplication::applicationDirPath();
     const dakru::app::DataSearch search = dakru::app::findDataFolder(
@@ -88,5 +88,10 @@ int main(int argc, char** argv)
     });
     form.show();
     form.Form_Load();
+    // The window comes first; then its icon, and the sound with the intro cue.
+    dakru::ui::afterFirstFrame(form, [&cues] {
+        QApplication::setWindowIcon(dakru::ui::programIcon());
+        cues.start();
+    });
     return QApplication::exec();
 }

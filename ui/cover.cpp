@@ -32,6 +32,8 @@ void drawStandIn(QPainter& painter, const QRect& area)
 CoverPicture::CoverPicture(Picture picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture))
 {
     setMouseTracking(true);
+    // It paints every pixel, so while it is in front nothing behind it is painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CoverPicture::mouseMoveEvent(QMouseEvent* event)
@@ -46,9 +48,12 @@ void CoverPicture::paintEvent(QPaintEvent*)
     const QPixmap& picture = picture_.at(devicePixelRatioF());
     if (picture.isNull()) {
         drawStandIn(painter, rect());
-    } else {
-        painter.drawPixmap(0, 0, picture);
+        return;
     }
+    if (!QRectF(QPointF(), picture.deviceIndependentSize()).contains(QRectF(rect()))) {
+        painter.fillRect(rect(), Qt::black);
+    }
+    painter.drawPixmap(0, 0, picture);
 }
 
 }  // namespace dakru::ui

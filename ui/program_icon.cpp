@@ -1,6 +1,7 @@
 #include "program_icon.h"
 
 #include <QDirIterator>
+#include <QImageReader>
 
 namespace dakru::ui {
 
@@ -9,7 +10,11 @@ QIcon programIcon()
     QIcon icon;
     QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")});
     while (sizes.hasNext()) {
-        icon.addFile(sizes.next());
+        // Read as PNG outright: left to guess, the reader loads every picture
+        // plugin there is to ask it first.
+        QImageReader reader(sizes.next(), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
 }

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "first_frame.h"
+
+namespace dakru::ui {
+namespace {
+
+class RecordingWindow final : public QWidget {
+public:
+    std::vector<std::string> events;
+
+protected:
+    void paintEvent(QPaintEvent*) override { events.push_back("paint"); }
+};
+
+TEST(AfterFirstFrame, RunsOnceAfterTheFirstPaint)
+{
+    RecordingWindow window;
+    window.resize(60, 40);
+    window.show();
+    afterFirstFrame(window, [&window] { window.events.push_back("action"); });
+    EXPECT_TRUE(window.events.empty()) << "ran before the event loop";
+
+    QElapsedTimer waited;
+    waited.start();
+    while (std::ranges::count(window.events, "action") == 0 && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+    }
+    window.update();
+    QCoreApplication::processEvents();
+
+    ASSERT_FALSE(window.events.empty());
+    EXPECT_EQ(window.events.front(), "paint");
+    EXPECT_EQ(std::ranges::count(window.events, "action"), 1);
+}
+
+}  // namespace
+}  // namespace dakru::ui
