@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <charconv>
+#include <string_view>
 
 #include "accessible_label.h"
 #include "caption_fit.h"
@@ -56,9 +58,22 @@ ClickLabel* makeLabel(QWidget* parent, const QString& name, const QRect& rect, c
     return label;
 }
 
-QString numberText(std::optional<int> value)
+// Sets the text only where it differs from what the label shows, so that a tick
+// that changes nothing allocates nothing and repaints nothing.
+void showText(ClickLabel* label, std::string_view text)
 {
-    return value ? QString::number(*value) : QString();
+    const QLatin1String shown(text.data(), static_cast<qsizetype>(text.size()));
+    if (label->text() != shown) {
+        label->setText(shown);
+    }
+}
+
+void showNumber(ClickLabel* label, std::optional<int> value)
+{
+    std::array<char, 12> digits{};
+    char* const first = digits.data();
+    char* const end = value ? std::to_chars(first, first + digits.size(), *value).ptr : first;
+    showText(label, std::string_view(first, static_cast<std::size_t>(end - first)));
 }
 
 }  // namespace
@@ -210,19 +225,19 @@ void Form1::redraw()
         for (int row = 1; row <= kRowCount; ++row) {
             const Cell& state = engine_.cell(column, row);
             ClickLabel* cell = cells_[index(column)][row - 1];
-            cell->setText(numberText(state.value));
+            showNumber(cell, state.value);
             cell->setFill(state.marked ? layout::kCellYellow : layout::kCellBlack);
         }
     }
     for (const Section section : kSections) {
         for (const Column column : kColumns) {
-            sums_[index(section)][index(column)]->setText(numberText(engine_.sum(section, column)));
+            showNumber(sums_[index(section)][index(column)], engine_.sum(section, column));
         }
-        totals_[index(section)]->setText(numberText(engine_.total(section)));
+        showNumber(totals_[index(section)], engine_.total(section));
     }
-    grandTotal_->setText(numberText(engine_.grandTotal()));
-    zvanje_->setText(QString::fromStdString(engine_.zvanjeText()));
-    rollsLeft_->setText(QString::fromStdString(engine_.rollsLeftText()));
+    showNumber(grandTotal_, engine_.grandTotal());
+    showText(zvanje_, engine_.zvanjeText());
+    showText(rollsLeft_, engine_.rollsLeftText());
     cursor_->follow(engine_);
     access_->follow(engine_, cursor_->place());
 }
