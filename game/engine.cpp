@@ -30,6 +30,22 @@ void checkDie(int n)
     }
 }
 
+// The picture file of a die: "d" and its face, then "s.jpg" when held or
+// ".jpg" when not. Made once: the dice are redrawn after every roll and hold,
+// and on every totals tick between turns.
+const std::string& pictureName(const Die& d)
+{
+    static const auto names = [] {
+        std::array<std::array<std::string, 2>, 7> made;
+        for (int face = 0; face <= 6; ++face) {
+            const std::string stem = "d" + (face > 0 ? std::to_string(face) : std::string());
+            made[face] = {stem + ".jpg", stem + "s.jpg"};
+        }
+        return made;
+    }();
+    return names[d.face.value_or(0)][d.held ? 1 : 0];
+}
+
 }  // namespace
 
 Engine::Engine(Shell& shell, RandomSource& random) : shell_(shell), random_(random) {}
@@ -144,9 +160,7 @@ void Engine::Kockap_Click(int n)
 void Engine::Kockep()
 {
     for (int n = 1; n <= kDiceCount; ++n) {
-        const Die& d = state_.dice[n - 1];
-        const std::string face = d.face ? std::to_string(*d.face) : std::string();
-        shell_.showDiePicture(n, "d" + face + (d.held ? "s.jpg" : ".jpg"));
+        shell_.showDiePicture(n, pictureName(state_.dice[n - 1]));
     }
 }
 

@@ -86,7 +86,7 @@ private:
     RandomSource& random_;
 
     Cell& cellAt(Column column, int row) { return state_.cells[index(column)][row - 1]; }
-    bool isWritten(Column column, int row) const { return cell(column, row).value.has_value(); }
+    bool isWritten(Column column, int row) const { return state_.cells[index(column)][row - 1].value.has_value(); }
     void mark(Column column, int row) { cellAt(column, row).marked = true; }
     void markIfEmpty(Column column, int row);
     void unmark(Column column, int row) { cellAt(column, row).marked = false; }
