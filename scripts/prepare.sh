@@ -1,7 +1,7 @@
 # Sourced by ./run and ./test: installs what the build needs, then configures
 # and builds into build/. ./test sets with_tests=1 first: it also needs the
 # test tools, turns warnings into errors and builds everything; ./run builds
-# only the game.
+# only the game, ./benchmark only the benchmark (build_target).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -42,7 +42,7 @@ targets=()
 if [ "${with_tests:-0}" = 1 ]; then
   configure+=(-DBUILD_TESTING=ON -DDAKRU_WERROR=ON)
 else
-  targets=(--target dakru)
+  targets=(--target "${build_target:-dakru}")
   # A first build for playing needs no test libraries; a build folder that
   # ./test has set up keeps its tests.
   [ -f "$build/CMakeCache.txt" ] || configure+=(-DBUILD_TESTING=OFF)
