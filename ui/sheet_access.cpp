@@ -63,9 +63,62 @@ SheetAccess::SheetAccess(QWidget& form)
     }
 }
 
+SheetAccess::Source SheetAccess::sourceOf(const Engine& engine)
+{
+    Source source;
+    for (const Column column : kColumns) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            source.cells[index(column)][row - 1] = engine.cell(column, row);
+        }
+    }
+    for (const Section section : kSections) {
+        for (const Column column : kColumns) {
+            source.sums[index(section)][index(column)] = engine.sum(section, column);
+        }
+        source.totals[index(section)] = engine.total(section);
+    }
+    source.grandTotal = engine.grandTotal();
+    source.rollsLeft = engine.rollsLeftText();
+    source.zvanje = engine.zvanjeText();
+    source.called = engine.CalledRow().value_or(0);
+    return source;
+}
+
+bool SheetAccess::same(const Source& a, const Source& b)
+{
+    for (std::size_t column = 0; column < a.cells.size(); ++column) {
+        for (std::size_t row = 0; row < a.cells[column].size(); ++row) {
+            const Cell& x = a.cells[column][row];
+            const Cell& y = b.cells[column][row];
+            if (x.value != y.value || x.marked != y.marked) {
+                return false;
+            }
+        }
+    }
+    return a.sums == b.sums && a.totals == b.totals && a.grandTotal == b.grandTotal && a.rollsLeft == b.rollsLeft &&
+           a.zvanje == b.zvanje && a.called == b.called;
+}
+
 void SheetAccess::follow(const Engine& engine, std::optional<CellPlace> cursor)
 {
-    const int called = engine.CalledRow().value_or(0);
+    Source source = sourceOf(engine);
+    if (!read_ || !same(*read_, source)) {
+        read(engine, source.called);
+        read_ = std::move(source);
+    }
+    if (cursor != cursor_) {
+        if (cursor_) {
+            setCursorFocus(*cell(*cursor_), false);
+        }
+        cursor_ = cursor;
+        if (cursor_) {
+            setCursorFocus(*cell(*cursor_), true);
+        }
+    }
+}
+
+void SheetAccess::read(const Engine& engine, int called)
+{
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
             const bool isCalled = column == Column::Call && row == called;
@@ -81,16 +134,6 @@ void SheetAccess::follow(const Engine& engine, std::optional<CellPlace> cursor)
     setReading(*grandTotal_, scoreReading(engine.grandTotal()));
     setReading(*rollsLeft_, rollsReading(engine.rollsLeftText()));
     setReading(*zvanje_, callReading(engine.zvanjeText(), called));
-
-    if (cursor != cursor_) {
-        if (cursor_) {
-            setCursorFocus(*cell(*cursor_), false);
-        }
-        cursor_ = cursor;
-        if (cursor_) {
-            setCursorFocus(*cell(*cursor_), true);
-        }
-    }
 }
 
 void SheetAccess::showDie(int n, const Die& die)

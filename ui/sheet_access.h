@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 #include "cursor_steps.h"
 #include "engine.h"
@@ -27,6 +28,21 @@ public:
     void showDie(int n, const Die& die);
 
 private:
+    // What the readings were made from; they are made again only when it changes,
+    // so that an idle tick builds no text.
+    struct Source {
+        std::array<std::array<Cell, kRowCount>, kColumnCount> cells{};
+        std::array<std::array<std::optional<int>, kColumnCount>, kSectionCount> sums{};
+        std::array<std::optional<int>, kSectionCount> totals{};
+        std::optional<int> grandTotal;
+        std::string rollsLeft;
+        std::string zvanje;
+        int called = 0;
+    };
+    static Source sourceOf(const Engine& engine);
+    static bool same(const Source& a, const Source& b);
+    void read(const Engine& engine, int called);
+
     ClickLabel* cell(CellPlace place) const { return cells_[index(place.column)][place.row - 1]; }
 
     std::array<std::array<ClickLabel*, kRowCount>, kColumnCount> cells_{};
@@ -37,6 +53,7 @@ private:
     ClickLabel* zvanje_ = nullptr;
     std::array<ClickLabel*, kDiceCount> dice_{};
     std::optional<CellPlace> cursor_;
+    std::optional<Source> read_;
 };
 
 }  // namespace dakru::ui
