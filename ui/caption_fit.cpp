@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace dakru::ui {
 namespace {
@@ -39,6 +40,16 @@ void fitCaption(QLabel& label, int roomRight)
         font.setStretch(--stretch);
     }
     label.setFont(font);
+}
+
+CaptionLabel::CaptionLabel(QWidget* parent, int roomRight) : ClickLabel(parent), roomRight_(roomRight) {}
+
+void CaptionLabel::paintEvent(QPaintEvent* event)
+{
+    if (!std::exchange(fitted_, true)) {
+        fitCaption(*this, roomRight_);
+    }
+    ClickLabel::paintEvent(event);
 }
 
 }  // namespace dakru::ui

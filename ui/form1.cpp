@@ -46,9 +46,9 @@ QFont fontOf(layout::TextStyle style)
     return arial(8.25);
 }
 
-ClickLabel* makeLabel(QWidget* parent, const QString& name, const QRect& rect, const QColor& text)
+template <class Label>
+Label* placeLabel(Label* label, const QString& name, const QRect& rect, const QColor& text)
 {
-    auto* label = new ClickLabel(parent);
     label->setObjectName(name);
     label->setGeometry(rect);
     label->setAlignment(Qt::AlignCenter);
@@ -56,6 +56,11 @@ ClickLabel* makeLabel(QWidget* parent, const QString& name, const QRect& rect, c
     colours.setColor(QPalette::WindowText, text);
     label->setPalette(colours);
     return label;
+}
+
+ClickLabel* makeLabel(QWidget* parent, const QString& name, const QRect& rect, const QColor& text)
+{
+    return placeLabel(new ClickLabel(parent), name, rect, text);
 }
 
 // Sets the text only where it differs from what the label shows, so that a tick
@@ -174,10 +179,10 @@ void Form1::buildSheet()
     // The captions lie above the cells and lines. The wide ones reach into the
     // Down column, so their text is fitted into the room before its left edge.
     for (const layout::Caption& caption : layout::kCaptions) {
-        ClickLabel* label = makeLabel(this, QString::fromLatin1(caption.name), caption.rect, layout::kCaptionText);
+        ClickLabel* label = placeLabel(new CaptionLabel(this, layout::kCaptionRoomRight),
+                                       QString::fromLatin1(caption.name), caption.rect, layout::kCaptionText);
         label->setText(QString::fromLatin1(caption.text));
         label->setFont(fontOf(caption.style));
-        fitCaption(*label, layout::kCaptionRoomRight);
     }
 
     zvanje_ = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
