@@ -1,5 +1,6 @@
 #include "high_score_board.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "table_file.h"
@@ -63,15 +64,32 @@ void HighScoreBoard::insertAt(int place)
     services_.labelsChanged();
 
     const std::string name = services_.askName(namePrompt(place));
-    shown_[place] = EntryText(finalScore_, name);
+    const std::string entry = EntryText(finalScore_, name);
+    shown_[place] = entry;
     services_.labelsChanged();
 
-    if (!writeTable(file_, shown_)) {
+    // Another copy of the game may have entered a score since the activation:
+    // the entry goes where it ranks in the table as the file holds it now.
+    bool placed = false;
+    const std::optional<HighScoreTable> written = updateTable(file_, [&](HighScoreTable& table) {
+        const std::optional<int> now = findPlace(table, finalScore_);
+        if (now) {
+            std::shift_right(table.begin() + *now, table.end(), 1);
+            table[static_cast<std::size_t>(*now)] = entry;
+            placed = true;
+        }
+        return placed;
+    });
+    if (!written) {
         services_.showMessage(std::string(kNotSavedMessage));
         return;
     }
+    if (*written != shown_) {
+        shown_ = *written;
+        services_.labelsChanged();
+    }
     if (!services_.soundOff())
-        services_.playScoreCue(true);
+        services_.playScoreCue(placed);
 }
 
 }  // namespace dakru::scores

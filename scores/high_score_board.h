@@ -43,7 +43,10 @@ public:
     void handOver(std::int16_t FinalScore);
 
     // The insertion: ranks the pending score, asks for the name when it has a
-    // place, rewrites the file, plays the cue and ends the pending state. Does
+    // place, rewrites the file, plays the cue and ends the pending state. The
+    // rank and the prompt come from the table read at the activation; the file
+    // is rewritten from what it holds at the end of the prompt, so that scores
+    // another copy of the game entered meanwhile stay. Does
     // nothing without a pending score, and nothing when entered again from
     // within its own prompt or message.
     void SaveScore_Click();

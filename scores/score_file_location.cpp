@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -16,6 +17,17 @@ bool folderIsWritable(const QString& folder)
 {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("dakru-probe-XXXXXX")));
     return probe.open();
+}
+
+bool tableIsWritable(const QString& folder)
+{
+    const QFileInfo table(QDir(folder).filePath(kTableFileName));
+    // The permission bits count too: an administrator may write anything, yet
+    // a table without any write permission was meant to stay as it is.
+    constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (table.exists() && (!table.isWritable() || !(table.permissions() & kAnyWrite)))
+        return false;
+    return folderIsWritable(folder);
 }
 
 std::filesystem::path scoreFileLocation(const QString& dataDir, const QString& userDataDir,

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "score_test_support.h"
@@ -26,6 +28,8 @@ protected:
                           .askName = [this](const std::string& prompt) {
                               events.push_back("prompt: " + prompt);
                               shownAtPrompt = board.shownEntries();
+                              if (auto action = std::exchange(whilePromptOpen, nullptr))
+                                  action();
                               return name;
                           },
                           .showMessage = [this](const std::string& text) { events.push_back("message: " + text); },
@@ -57,6 +61,7 @@ protected:
     HighScoreTable shownAtPrompt;
     std::string name = "Zed";
     bool soundOff = false;
+    std::function<void()> whilePromptOpen;
 };
 
 TEST_F(BoardTest, PlacedScoreMovesTheLowerEntriesDownAndRewritesTheFile)
@@ -124,6 +129,49 @@ TEST_F(BoardTest, FailedWriteKeepsTheOldFileTellsThePlayerAndEndsThePendingState
     EXPECT_EQ(events, (Events{"prompt: Congratiulations ! You are the 1st one\r\nEnter your name",
                               "message: " + std::string(kNotSavedMessage), "hide Roll"}));
     EXPECT_FALSE(board.scorePending());
+}
+
+// Two copies of the game on one file: the second enters its score while the
+// first one's prompt is open. The first keeps the place message of its own
+// activation, and its entry goes where it ranks in the table as it is now.
+TEST_F(BoardTest, TwoGamesEndingTogetherBothKeepTheirEntries)
+{
+    const struct {
+        std::int16_t first, second;
+        HighScoreTable expected;
+        Events events;
+    } cases[] = {
+        {650, 750,
+         {"0900 - A", "0800 - B", "0750 - Other", "0700 - C", "0650 - Zed", "0600 - D", "0500 - E", "0400 - F",
+          "0300 - G", "0200 - H"},
+         {"prompt: You are the 4th one\r\nEnter your name", "ScoreHigh", "hide Roll"}},
+        // The other score took the last place this one was offered.
+        {51, 60,
+         {"0900 - A", "0800 - B", "0700 - C", "0600 - D", "0500 - E", "0400 - F", "0300 - G", "0200 - H",
+          "0100 - I", "0060 - Other"},
+         {"prompt: You are the last one\r\nEnter your name", "ScoreNo", "hide Roll"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        startWith(kDescending);
+        HighScoreBoard other(file, InsertionServices{
+                                       .askName = [](const std::string&) { return std::string("Other"); },
+                                       .showMessage = [](const std::string&) {},
+                                       .soundOff = [] { return true; },
+                                       .playScoreCue = [](bool) {},
+                                       .hideRoll = [] {},
+                                       .labelsChanged = [] {},
+                                   });
+        other.reload();
+        whilePromptOpen = [&] {
+            other.handOver(c.second);
+            other.SaveScore_Click();
+        };
+        finishGame(c.first);
+        EXPECT_EQ(readTable(file), c.expected);
+        EXPECT_EQ(board.shownEntries(), c.expected);
+        EXPECT_EQ(events, c.events);
+    }
 }
 
 }  // namespace

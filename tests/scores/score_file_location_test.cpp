@@ -39,5 +39,21 @@ TEST(ScoreFileLocation, BesideAWritableProgramElseInAUserCopySeededOnceFromTheSh
     EXPECT_EQ(readBytes(userFile), "earned\r\n") << "an existing user copy is kept";
 }
 
+// A table made read-only is kept as it is, as in a read-only folder: the
+// player's own copy, seeded from it, takes the scores.
+TEST(ScoreFileLocation, AReadOnlyTableIsLeftAloneForTheUserCopy)
+{
+    TempFolder data, user;
+    const fs::path table = data / "dakru.dhs";
+    writeBytes(table, "kept\r\n");
+    EXPECT_EQ(scoreFileLocation(qt(data.path()), qt(user.path())), table);
+
+    fs::permissions(table, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(scoreFileLocation(qt(data.path()), qt(user.path())), user / "dakru.dhs");
+    EXPECT_EQ(readBytes(user / "dakru.dhs"), "kept\r\n");
+    EXPECT_EQ(fs::status(table).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
 }  // namespace
 }  // namespace dakru::scores

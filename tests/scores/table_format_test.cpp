@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
+
 #include "score_test_support.h"
 #include "table_file.h"
 
@@ -74,6 +77,8 @@ TEST(TableFile, DamagedFilesReadAsEmptyPlacesAndNothingIsLost)
         {"missing", std::nullopt, {}},
         {"short, last line unended", "nnA - 0090\r\nboB - 0080", {"0900 - Ann", "0800 - Bob"}},
         {"line feeds alone, blank line", "nnA - 0090\n\nboB - 0080\n", {"0900 - Ann", "", "0800 - Bob"}},
+        {"carriage returns alone", "nnA - 0090\rboB - 0080\r\rdE - 0070", {"0900 - Ann", "0800 - Bob", "", "0700 - Ed"}},
+        {"all three line ends mixed", "a\r\nb\nc\rd\r\r\ne", {"a", "b", "c", "d", "", "e"}},
         {"long line gives its first 30", "wvutsrqponmlkjihgfedcba - 1000MORE\r\n", {"0001 - abcdefghijklmnopqrstuvw"}},
         {"not a score, kept as text", "\x01zz\r\n", {"zz\x01"}},
         {"beyond the tenth ignored", "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n01\r\n",
@@ -103,6 +108,59 @@ TEST(Ranking, ScoresPlacesAndPadding)
     EXPECT_EQ(ScoreText(87), "0087");
     EXPECT_EQ(ScoreText(1234), "1234");
     EXPECT_EQ(namePrompt(2), "Congratiulations ! You are the 3rd one\r\nEnter your name");
+}
+
+// Only what ten entries can need is read, whatever the file holds: a line is
+// cut while it is read, and nothing beyond the read limit is looked at.
+TEST(TableFile, HugeFilesAreReadOnlyAsFarAsTheTableNeeds)
+{
+    TempFolder folder;
+    const auto file = folder / "dakru.dhs";
+    writeBytes(file, "nnA - 0090\r\n");
+    // Four gigabytes of one line of zero bytes, sparse: no disk space taken.
+    std::filesystem::resize_file(file, std::uintmax_t{4} << 30);
+    HighScoreTable expected{"0900 - Ann", std::string(kStoredLength, '\0')};
+    EXPECT_EQ(readTable(file), expected);
+
+    writeBytes(file, std::string(kReadLimit - 2, 'x') + "\r\nboB - 0080\r\n");
+    expected = {std::string(kStoredLength, 'x')};
+    EXPECT_EQ(readTable(file), expected) << "the line beyond the read limit is not read";
+}
+
+// A link is written through and stays a link; the table keeps its permissions;
+// a temporary file left by a killed write is reused; no lock is left behind.
+TEST(TableFile, WritesGoThroughLinksAndLeaveNothingBehind)
+{
+    namespace fs = std::filesystem;
+    TempFolder here, there;
+    const auto names = [](const TempFolder& folder) {
+        std::set<std::string> found;
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            found.insert(entry.path().filename().string());
+        return found;
+    };
+    const auto real = there / "kept.dhs";
+    const auto permissions = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    writeBytes(real, "old\r\n");
+    fs::permissions(real, permissions);
+    writeBytes(there / "kept.dhs.tmp", "left by a killed write");
+    fs::create_symlink(real, here / "dakru.dhs");
+    fs::create_symlink("dakru.dhs", here / "again.dhs");
+    ASSERT_EQ(temporaryFileFor(here / "again.dhs"), there / "kept.dhs.tmp");
+
+    ASSERT_TRUE(writeTable(here / "again.dhs", testing::kDescending));
+    EXPECT_EQ(readTable(real), testing::kDescending);
+    EXPECT_EQ(fs::status(real).permissions(), permissions);
+    EXPECT_TRUE(fs::is_symlink(here / "dakru.dhs"));
+    EXPECT_TRUE(fs::is_symlink(here / "again.dhs"));
+    EXPECT_EQ(names(there), std::set<std::string>{"kept.dhs"});
+    EXPECT_EQ(names(here), (std::set<std::string>{"dakru.dhs", "again.dhs"}));
+
+    // A link to a file not made yet makes the file and stays a link.
+    fs::create_symlink("new.dhs", there / "dangling.dhs");
+    ASSERT_TRUE(writeTable(there / "dangling.dhs", testing::kDescending));
+    EXPECT_TRUE(fs::is_symlink(there / "dangling.dhs"));
+    EXPECT_EQ(readTable(there / "new.dhs"), testing::kDescending);
 }
 
 // The table shipped beside the program is read and written back byte for byte.
