@@ -122,6 +122,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
         move(area.topLeft());
     }
 
+    // Found by the game's names, like the controls (a member leaves its parent when destroyed).
+    timer1_.setParent(this);
+    timer2_.setParent(this);
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer2_.setObjectName(QStringLiteral("Timer2"));
     timer1_.setInterval(500);
     timer2_.setInterval(5000);
     connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1_Timer);
