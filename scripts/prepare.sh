@@ -5,7 +5,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build"
+# ./test --sanitize picks another build folder and adds CMake options.
+build="${dakru_build:-$root/build}"
 
 # Debian packages the build, the tests and the game need.
 packages=(
@@ -37,7 +38,7 @@ if ((${#missing[@]})); then
   "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-configure=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+configure=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "${dakru_cmake_options[@]}")
 targets=()
 if [ "${with_tests:-0}" = 1 ]; then
   configure+=(-DBUILD_TESTING=ON -DDAKRU_WERROR=ON)
