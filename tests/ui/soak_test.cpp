@@ -64,7 +64,8 @@ protected:
         cues = std::make_unique<SdlCuePlayer>(assets / "Sounds");
 
         seedTable();
-        form = std::make_unique<Form1>(Form1Services{*cues, dice, dialogs, scoreDialogs, assets / "Pictures", table});
+        form = std::make_unique<Form1>(Form1Services{*cues, dice, dialogs, scoreDialogs, assets / "Pictures", table,
+                                                                    folderPath / "player"});
         form->show();
         form->Form_Load();
         // The ticks come as events of the session, so that a seed replays it whole.
@@ -150,8 +151,10 @@ protected:
             clickACell(false);
         } else if (roll < 67) {
             click(child(form.get(), QStringLiteral("Kocka%1p").arg(1 + pick(kDiceCount))));
-        } else if (roll < 75) {
+        } else if (roll < 74) {
             key(form.get(), kMainKeys[pick(int(std::size(kMainKeys)))]);
+        } else if (roll < 75) {
+            QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);  // takes back the last write or call
         } else if (roll < 78) {
             // NEW, HIGHSCORE, INFO; EXIT would end the session.
             click(child(form.get(), QStringLiteral("G%1").arg(2 + pick(3))));
@@ -240,7 +243,8 @@ protected:
     std::mt19937 random{seed};
     const std::filesystem::path assets = DAKRU_ASSETS_DIR;
     QTemporaryDir folder;
-    const std::filesystem::path table = std::filesystem::path(folder.path().toStdU16String()) / "dakru.dhs";
+    const std::filesystem::path folderPath{folder.path().toStdU16String()};
+    const std::filesystem::path table = folderPath / "dakru.dhs";
     std::unique_ptr<SdlCuePlayer> cues;
     SeededDice dice{random};
     QtDialogs dialogs;
