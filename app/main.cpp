@@ -7,14 +7,8 @@
 
 #include "command_line.h"
 #include "data_folder.h"
-#include "dialogs.h"
-#include "first_frame.h"
-#include "form1.h"
-#include "program_icon.h"
-#include "random_source.h"
-#include "score_dialogs.h"
+#include "game.h"
 #include "score_file_location.h"
-#include "sdl_cue_player.h"
 
 namespace {
 
@@ -71,27 +65,12 @@ int main(int argc, char** argv)
     const QString dataDir = search.folder.value_or(programDir);
     const std::filesystem::path dataPath(dataDir.toStdU16String());
 
-    dakru::SdlCuePlayer cues(dataPath / "Sounds");
-    dakru::EntropyRandomSource random;
-    dakru::ui::QtDialogs dialogs;
-    dakru::scores::QtScoreDialogs scoreDialogs;
-
-    dakru::ui::Form1 form({
-        .cues = cues,
-        .random = random,
-        .dialogs = dialogs,
-        .scoreDialogs = scoreDialogs,
-        .picturesDir = dataPath / "Pictures",
+    dakru::ui::Game game({
+        .data = dataPath,
         .tableFile = dakru::scores::scoreFileLocation(dataDir),
-        .playerDir = std::filesystem::path(
+        .player = std::filesystem::path(
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()),
     });
-    form.show();
-    form.Form_Load();
-    // The window comes first; then its icon, and the sound with the intro cue.
-    dakru::ui::afterFirstFrame(form, [&cues] {
-        QApplication::setWindowIcon(dakru::ui::programIcon());
-        cues.start();
-    });
+    game.start();
     return QApplication::exec();
 }

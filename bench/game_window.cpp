@@ -3,14 +3,9 @@
 #include <QApplication>
 #include <filesystem>
 
-#include "dialogs.h"
 #include "first_frame_clock.h"
-#include "form1.h"
-#include "program_icon.h"
-#include "random_source.h"
-#include "score_dialogs.h"
+#include "game.h"
 #include "score_file_location.h"
-#include "sdl_cue_player.h"
 
 int main(int argc, char** argv)
 {
@@ -18,26 +13,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Dakru"));
 
     const std::filesystem::path programDir(DAKRU_PROGRAM_DIR);
-    dakru::SdlCuePlayer cues(programDir / "Sounds");
-    dakru::EntropyRandomSource random;
-    dakru::ui::QtDialogs dialogs;
-    dakru::scores::QtScoreDialogs scoreDialogs;
-
-    dakru::ui::Form1 form({
-        .cues = cues,
-        .random = random,
-        .dialogs = dialogs,
-        .scoreDialogs = scoreDialogs,
-        .picturesDir = programDir / "Pictures",
+    dakru::ui::Game game({
+        .data = programDir,
         .tableFile = dakru::scores::scoreFileLocation(QString::fromStdU16String(programDir.u16string())),
-        .playerDir = std::filesystem::path(argc > 1 ? argv[1] : ""),
+        .player = std::filesystem::path(argc > 1 ? argv[1] : ""),
     });
-    form.show();
-    form.Form_Load();
-    dakru::bench::printClockAtFirstFrame(form);
-    dakru::ui::afterFirstFrame(form, [&cues] {
-        QApplication::setWindowIcon(dakru::ui::programIcon());
-        cues.start();
-    });
+    game.start();
+    dakru::bench::printClockAtFirstFrame(game.window());
     return QApplication::exec();
 }
