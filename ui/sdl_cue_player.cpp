@@ -151,10 +151,10 @@ void SdlCuePlayer::run(std::stop_token stop)
 void SdlCuePlayer::load(SdlLibrary& sdl, Cue cue)
 {
     const auto file = folder_ / std::string(cueFileName(cue));
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!sdl.LoadWAV_RW(sdl.RWFromFile(utf8(file).c_str(), "rb"), 1, &spec, &data, &length)) {
+    if (!sdl.LoadWAV_RW(sdl.RWFromFile(utf8(file).c_str(), "rb"), 1, &wave, &data, &length)) {
         std::error_code ignored;
         if (std::filesystem::exists(file, ignored))
             say("dakru: cannot play sound " + utf8(file) + " (" + sdl.GetError() + ")");
@@ -165,7 +165,7 @@ void SdlCuePlayer::load(SdlLibrary& sdl, Cue cue)
 
     // Converted once here, so that the device only ever copies.
     SDL_AudioCVT conversion{};
-    const int needed = sdl.BuildAudioCVT(&conversion, spec.format, spec.channels, spec.freq, format_.format,
+    const int needed = sdl.BuildAudioCVT(&conversion, wave.format, wave.channels, wave.freq, format_.format,
                                          format_.channels, format_.frequency);
     std::vector<std::uint8_t> samples(data, data + length);
     sdl.FreeWAV(data);
