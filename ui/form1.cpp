@@ -114,7 +114,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     buildSheet();
     buildMenu();
     cursor_ = new SheetCursor(this);
-    access_ = std::make_unique<SheetAccess>(*this);
+    access_ = std::make_unique<SheetAccess>(labels_);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area(QPoint(), size());
@@ -154,7 +154,7 @@ void Form1::buildSheet()
                 engine_.Cell_Click(column, row);
                 redraw();
             });
-            cells_[index(column)][row - 1] = cell;
+            labels_.cells[index(column)][row - 1] = cell;
         }
     }
 
@@ -164,18 +164,18 @@ void Form1::buildSheet()
             ClickLabel* sum = makeLabel(this, sumName(section, column),
                                         layout::cellRect(layout::columnLeft(column), top), layout::kSumText);
             sum->setBorder(layout::kBorder);
-            sums_[index(section)][index(column)] = sum;
+            labels_.sums[index(section)][index(column)] = sum;
         }
         ClickLabel* total = makeLabel(this, totalName(section), layout::cellRect(layout::kTotalLeft, top),
                                       layout::kSumText);
         total->setBorder(layout::kBorder);
-        totals_[index(section)] = total;
+        labels_.totals[index(section)] = total;
     }
     // The upper sum of the Call column is the one sum cell drawn on black.
-    sums_[index(Section::Upper)][index(Column::Call)]->setFill(layout::kCellBlack);
-    grandTotal_ = makeLabel(this, QString::fromLatin1(kGrandTotalName),
+    labels_.sums[index(Section::Upper)][index(Column::Call)]->setFill(layout::kCellBlack);
+    labels_.grandTotal = makeLabel(this, QString::fromLatin1(kGrandTotalName),
                             layout::cellRect(layout::kTotalLeft, layout::kScoreRowTop), layout::kSumText);
-    grandTotal_->setBorder(layout::kBorder);
+    labels_.grandTotal->setBorder(layout::kBorder);
 
     auto* lines = new GridLines(this);
     lines->setObjectName(QStringLiteral("GridLines"));
@@ -190,10 +190,10 @@ void Form1::buildSheet()
         label->setFont(fontOf(caption.style));
     }
 
-    zvanje_ = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
-    zvanje_->setFont(arial(9.75, true));
-    rollsLeft_ = makeLabel(this, QStringLiteral("RollsLeft"), layout::kRollsLeft, layout::kDisplayText);
-    rollsLeft_->setFont(arial(8.25));
+    labels_.zvanje = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
+    labels_.zvanje->setFont(arial(9.75, true));
+    labels_.rollsLeft = makeLabel(this, QStringLiteral("RollsLeft"), layout::kRollsLeft, layout::kDisplayText);
+    labels_.rollsLeft->setFont(arial(8.25));
 }
 
 void Form1::buildMenu()
@@ -209,7 +209,7 @@ void Form1::buildMenu()
         spot->setMouseTracking(true);
         connect(spot, &ClickLabel::moved, this, [this, k] { G_MouseMove(k); });
         connect(spot, &ClickLabel::clicked, this, [this, k] { G_Click(k); });
-        hotSpots_[k - 1] = spot;
+        labels_.hotSpots[k - 1] = spot;
     }
     for (int n = 1; n <= kDiceCount; ++n) {
         ClickLabel* picture = makeLabel(this, QStringLiteral("Kocka%1p").arg(n), layout::dicePicture(n), Qt::black);
@@ -218,7 +218,7 @@ void Form1::buildMenu()
             engine_.Kockap_Click(n);
             redraw();
         });
-        dice_[n - 1] = picture;
+        labels_.dice[n - 1] = picture;
         showDiePicture(n, "d.jpg");
     }
 }
@@ -234,20 +234,20 @@ void Form1::redraw()
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
             const Cell& state = engine_.cell(column, row);
-            ClickLabel* cell = cells_[index(column)][row - 1];
+            ClickLabel* cell = labels_.cells[index(column)][row - 1];
             showNumber(cell, state.value);
             cell->setFill(state.marked ? layout::kCellYellow : layout::kCellBlack);
         }
     }
     for (const Section section : kSections) {
         for (const Column column : kColumns) {
-            showNumber(sums_[index(section)][index(column)], engine_.sum(section, column));
+            showNumber(labels_.sums[index(section)][index(column)], engine_.sum(section, column));
         }
-        showNumber(totals_[index(section)], engine_.total(section));
+        showNumber(labels_.totals[index(section)], engine_.total(section));
     }
-    showNumber(grandTotal_, engine_.grandTotal());
-    showText(zvanje_, engine_.zvanjeText());
-    showText(rollsLeft_, engine_.rollsLeftText());
+    showNumber(labels_.grandTotal, engine_.grandTotal());
+    showText(labels_.zvanje, engine_.zvanjeText());
+    showText(labels_.rollsLeft, engine_.rollsLeftText());
     cursor_->follow(engine_);
     access_->follow(engine_, cursor_->place());
 }
@@ -267,7 +267,7 @@ void Form1::Timer2_Timer()
 void Form1::BorderB(int Wich)
 {
     for (int k = 1; k <= 5; ++k) {
-        frames_[k - 1]->setGeometry(hotSpots_[k - 1]->geometry());
+        frames_[k - 1]->setGeometry(labels_.hotSpots[k - 1]->geometry());
         frames_[k - 1]->hide();
     }
     if (Wich >= 1 && Wich <= 5) {
@@ -295,9 +295,9 @@ void Form1::G_Click(int k)
         break;
     case 2: {
         // On a fresh sheet before the first roll, NEW simply plays.
-        const QString grandTotal = grandTotal_->text();
+        const QString grandTotal = labels_.grandTotal->text();
         // A game kept from the last run is not fresh: NEW asks, then starts afresh.
-        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0")) && rollsLeft_->text().isEmpty() &&
+        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0")) && labels_.rollsLeft->text().isEmpty() &&
                            !engine_.keptGameWaiting();
         if (fresh) {
             G_Click(1);
@@ -504,14 +504,14 @@ void Form1::FrontBack(Cover cover)
         image1_->lower();
     }
     // The dice pictures always lie above the cover.
-    for (ClickLabel* picture : dice_) {
+    for (ClickLabel* picture : labels_.dice) {
         picture->raise();
     }
-    rollsLeft_->raise();
-    for (ClickLabel* spot : hotSpots_) {
+    labels_.rollsLeft->raise();
+    for (ClickLabel* spot : labels_.hotSpots) {
         spot->raise();
     }
-    zvanje_->raise();
+    labels_.zvanje->raise();
 }
 
 void Form1::showDiePicture(int die, const std::string& fileName)
@@ -524,7 +524,7 @@ void Form1::showDiePicture(int die, const std::string& fileName)
     if (access_) {
         access_->showDie(die, engine_.die(die));
     }
-    ClickLabel* picture = dice_[die - 1];
+    ClickLabel* picture = labels_.dice[die - 1];
     const QPixmap& face = pictures_.get(fileName, picture->devicePixelRatioF());
     if (!face.isNull()) {
         picture->setFill(std::nullopt);

@@ -18,6 +18,7 @@
 #include "picture_cache.h"
 #include "player_files.h"
 #include "random_source.h"
+#include "sheet_labels.h"
 #include "shell.h"
 
 namespace dakru::ui {
@@ -103,15 +104,8 @@ private:
     PictureCache pictures_;
 
     CoverPicture* image1_ = nullptr;
-    std::array<std::array<ClickLabel*, kRowCount>, kColumnCount> cells_{};
-    std::array<std::array<ClickLabel*, kColumnCount>, kSectionCount> sums_{};
-    std::array<ClickLabel*, kSectionCount> totals_{};
-    ClickLabel* grandTotal_ = nullptr;
-    ClickLabel* zvanje_ = nullptr;
-    ClickLabel* rollsLeft_ = nullptr;
-    std::array<ClickLabel*, kDiceCount> dice_{};
+    SheetLabels labels_;
     std::array<std::string, kDiceCount> diceShown_{};  // picture file each die shows now
-    std::array<ClickLabel*, 5> hotSpots_{};
     std::array<HighlightFrame*, 5> frames_{};
     SheetCursor* cursor_ = nullptr;
     std::unique_ptr<SheetAccess> access_;

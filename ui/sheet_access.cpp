@@ -1,7 +1,5 @@
 #include "sheet_access.h"
 
-#include <QWidget>
-
 #include "accessible_label.h"
 #include "click_label.h"
 #include "sheet_names.h"
@@ -22,41 +20,21 @@ constexpr std::array<HotSpotReading, 5> kHotSpots{{
     {"Exit", "Esc"},
 }};
 
-ClickLabel& find(QWidget& form, const QString& name)
-{
-    auto* label = form.findChild<ClickLabel*>(name, Qt::FindDirectChildrenOnly);
-    Q_ASSERT(label);
-    return *label;
-}
-
 }  // namespace
 
-SheetAccess::SheetAccess(QWidget& form)
+SheetAccess::SheetAccess(const SheetLabels& labels) : labels_(labels)
 {
-    for (const Column column : kColumns) {
-        for (int row = 1; row <= kRowCount; ++row) {
-            ClickLabel& label = find(form, cellName(column, row));
-            setAccessibleRole(label, QAccessible::Button);
-            cells_[index(column)][row - 1] = &label;
+    for (const auto& column : labels_.cells) {
+        for (ClickLabel* cell : column) {
+            setAccessibleRole(*cell, QAccessible::Button);
         }
     }
-    for (const Section section : kSections) {
-        for (const Column column : kColumns) {
-            sums_[index(section)][index(column)] = &find(form, sumName(section, column));
-        }
-        totals_[index(section)] = &find(form, totalName(section));
-    }
-    grandTotal_ = &find(form, QString::fromLatin1(kGrandTotalName));
-    rollsLeft_ = &find(form, QStringLiteral("RollsLeft"));
-    zvanje_ = &find(form, QStringLiteral("Zvanje"));
     for (int n = 1; n <= kDiceCount; ++n) {
-        ClickLabel& die = find(form, QStringLiteral("Kocka%1p").arg(n));
-        setAccessibleRole(die, QAccessible::Button);
-        dice_[n - 1] = &die;
+        setAccessibleRole(*labels_.dice[n - 1], QAccessible::Button);
         showDie(n, Die{});
     }
     for (int k = 1; k <= 5; ++k) {
-        ClickLabel& spot = find(form, QStringLiteral("G%1").arg(k));
+        ClickLabel& spot = *labels_.hotSpots[k - 1];
         setAccessibleRole(spot, QAccessible::Button);
         setReading(spot, {QString::fromLatin1(kHotSpots[k - 1].what), {}});
         spot.setAccessibleDescription(QString::fromLatin1(kHotSpots[k - 1].keys));
@@ -66,11 +44,7 @@ SheetAccess::SheetAccess(QWidget& form)
 SheetAccess::Source SheetAccess::sourceOf(const Engine& engine)
 {
     Source source;
-    for (const Column column : kColumns) {
-        for (int row = 1; row <= kRowCount; ++row) {
-            source.cells[index(column)][row - 1] = engine.cell(column, row);
-        }
-    }
+    source.cells = engine.gameState().cells;
     for (const Section section : kSections) {
         for (const Column column : kColumns) {
             source.sums[index(section)][index(column)] = engine.sum(section, column);
@@ -84,25 +58,10 @@ SheetAccess::Source SheetAccess::sourceOf(const Engine& engine)
     return source;
 }
 
-bool SheetAccess::same(const Source& a, const Source& b)
-{
-    for (std::size_t column = 0; column < a.cells.size(); ++column) {
-        for (std::size_t row = 0; row < a.cells[column].size(); ++row) {
-            const Cell& x = a.cells[column][row];
-            const Cell& y = b.cells[column][row];
-            if (x.value != y.value || x.marked != y.marked) {
-                return false;
-            }
-        }
-    }
-    return a.sums == b.sums && a.totals == b.totals && a.grandTotal == b.grandTotal && a.rollsLeft == b.rollsLeft &&
-           a.zvanje == b.zvanje && a.called == b.called;
-}
-
 void SheetAccess::follow(const Engine& engine, std::optional<CellPlace> cursor)
 {
     Source source = sourceOf(engine);
-    if (!read_ || !same(*read_, source)) {
+    if (read_ != source) {
         read(engine, source.called);
         read_ = std::move(source);
     }
@@ -127,18 +86,18 @@ void SheetAccess::read(const Engine& engine, int called)
     }
     for (const Section section : kSections) {
         for (const Column column : kColumns) {
-            setReading(*sums_[index(section)][index(column)], sumReading(section, column, engine.sum(section, column)));
+            setReading(*labels_.sums[index(section)][index(column)], sumReading(section, column, engine.sum(section, column)));
         }
-        setReading(*totals_[index(section)], totalReading(section, engine.total(section)));
+        setReading(*labels_.totals[index(section)], totalReading(section, engine.total(section)));
     }
-    setReading(*grandTotal_, scoreReading(engine.grandTotal()));
-    setReading(*rollsLeft_, rollsReading(engine.rollsLeftText()));
-    setReading(*zvanje_, callReading(engine.zvanjeText(), called));
+    setReading(*labels_.grandTotal, scoreReading(engine.grandTotal()));
+    setReading(*labels_.rollsLeft, rollsReading(engine.rollsLeftText()));
+    setReading(*labels_.zvanje, callReading(engine.zvanjeText(), called));
 }
 
 void SheetAccess::showDie(int n, const Die& die)
 {
-    setReading(*dice_[n - 1], dieReading(n, die));
+    setReading(*labels_.dice[n - 1], dieReading(n, die));
 }
 
 }  // namespace dakru::ui
