@@ -1,0 +1,146 @@
+#include "advisor.h"
+
+#include <algorithm>
+
+#include "dice_tables.h"
+#include "legal_cells.h"
+#include "row_value.h"
+#include "turn_plan.h"
+
+namespace dakru::advisor {
+namespace {
+
+Sheet valuesOnly(const Sheet& sheet)
+{
+    Sheet values = sheet;
+    for (auto& column : values) {
+        for (Cell& c : column) {
+            c.marked = false;
+        }
+    }
+    return values;
+}
+
+bool full(const Sheet& sheet)
+{
+    for (const auto& column : sheet) {
+        for (const Cell& c : column) {
+            if (!c.value) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// The dice to hold for a keep: dice already held first, so that following the
+// advice takes as few clicks as it can.
+std::array<bool, kDiceCount> holdFor(const Counts& keep, const GameState& state)
+{
+    Counts left = keep;
+    std::array<bool, kDiceCount> hold{};
+    for (const bool heldFirst : {true, false}) {
+        for (int n = 0; n < kDiceCount; ++n) {
+            const Die& d = state.dice[n];
+            if (hold[n] || d.held != heldFirst || !d.face) {
+                continue;
+            }
+            if (auto& need = left[*d.face - 1]; need > 0) {
+                --need;
+                hold[n] = true;
+            }
+        }
+    }
+    return hold;
+}
+
+}  // namespace
+
+Advisor::Advisor(const Model& model) : valuer_(std::make_unique<SheetValuer>(model)) {}
+Advisor::~Advisor() = default;
+Advisor::Advisor(Advisor&&) noexcept = default;
+Advisor& Advisor::operator=(Advisor&&) noexcept = default;
+
+const TurnPlan& Advisor::planFor(const Sheet& sheet)
+{
+    Sheet values = valuesOnly(sheet);
+    if (!plan_ || plannedSheet_ != values) {
+        plan_ = std::make_unique<TurnPlan>(*valuer_, values);
+        plannedSheet_ = std::move(values);
+    }
+    return *plan_;
+}
+
+double Advisor::expectedScore(const Sheet& sheet)
+{
+    return planFor(sheet).beforeFirstRoll();
+}
+
+std::optional<Advice> Advisor::advise(const GameState& state, std::size_t alternatives)
+{
+    if (!state.rollVisible || full(state.cells)) {
+        return std::nullopt;
+    }
+    const TurnPlan& plan = planFor(state.cells);
+    const int rolls = state.RollCount.value_or(0);
+    const bool thrown = std::all_of(state.dice.begin(), state.dice.end(), [](const Die& d) { return d.face; });
+    if (rolls == 0 || !thrown) {
+        Action roll;
+        roll.expectedScore = plan.beforeFirstRoll();
+        return Advice{{roll}};
+    }
+
+    const DiceTables& dice = DiceTables::get();
+    std::array<int, kDiceCount> faces{};
+    std::transform(state.dice.begin(), state.dice.end(), faces.begin(), [](const Die& d) { return *d.face; });
+    const int t = dice.throwIndex(faces);
+    const int called = state.CalledRow.value_or(0);
+
+    std::vector<Action> actions;
+    // The cells as the engine marked them after this roll.
+    for (const Column column : kColumns) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            if (!state.cells[index(column)][row - 1].marked) {
+                continue;
+            }
+            Action a;
+            a.column = column;
+            a.row = row;
+            if (column == Column::Call && called != row) {
+                if (called > 0) {
+                    continue;
+                }
+                a.move = Move::Call;
+                a.expectedScore = plan.call(row, t);
+            } else {
+                a.move = Move::Write;
+                a.score = RowValue(row, faces);
+                a.expectedScore = plan.write(column, row, t);
+            }
+            actions.push_back(a);
+        }
+    }
+    // Another roll, unless the third is made or the call the game demands is missing.
+    const bool refused = called == 0 && rolls == 1 && onlyCallCellsLeft(state.cells);
+    if (rolls < 3 && !refused) {
+        const int all = dice.throwKeep(t);
+        for (const int k : dice.subKeeps(t)) {
+            if (k == all) {
+                continue;  // holding all five spends a roll for nothing
+            }
+            Action a;
+            a.hold = holdFor(dice.keep(k), state);
+            a.expectedScore = plan.roll(rolls + 1, called, k);
+            actions.push_back(a);
+        }
+    }
+    if (actions.empty()) {
+        return std::nullopt;
+    }
+    std::stable_sort(actions.begin(), actions.end(),
+                     [](const Action& a, const Action& b) { return a.expectedScore > b.expectedScore; });
+    actions.resize(std::min(actions.size(), alternatives + 1));
+    return Advice{std::move(actions)};
+}
+
+}  // namespace dakru::advisor

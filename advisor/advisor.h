@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "game_state.h"
+#include "model.h"
+#include "sheet.h"
+
+namespace dakru::advisor {
+
+class TurnPlan;
+
+enum class Move {
+    Roll,   // hold the dice marked in `hold` (release the others), then roll
+    Call,   // place a call on `row` of the Call column
+    Write,  // write `score` into the cell at `column`, `row`
+};
+
+struct Action {
+    Move move = Move::Roll;
+    std::array<bool, kDiceCount> hold{};
+    Column column = Column::Down;
+    int row = 0;
+    int score = 0;
+    double expectedScore = 0;  // the game's expected final score after this action
+    bool operator==(const Action&) const = default;
+};
+
+// The best action first, then the next best few.
+struct Advice {
+    std::vector<Action> actions;
+    const Action& best() const { return actions.front(); }
+};
+
+// The computer player. Reads a game state, never changes one. Keeps the plan
+// of the current turn, so the decisions after the first of a turn are quick.
+class Advisor {
+public:
+    explicit Advisor(const Model& model = learnedModel());
+    ~Advisor();
+    Advisor(Advisor&&) noexcept;
+    Advisor& operator=(Advisor&&) noexcept;
+
+    // Nothing when the game has nothing left to do (a full sheet, a score dealt with).
+    std::optional<Advice> advise(const GameState& state, std::size_t alternatives = 4);
+
+    // The expected final score of a sheet at the start of a turn.
+    double expectedScore(const Sheet& sheet);
+
+private:
+    const TurnPlan& planFor(const Sheet& sheet);
+
+    std::unique_ptr<SheetValuer> valuer_;
+    std::optional<Sheet> plannedSheet_;
+    std::unique_ptr<TurnPlan> plan_;
+};
+
+}  // namespace dakru::advisor

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "advisor.h"
+#include "game_state.h"
+
+namespace dakru::advisor {
+
+// Someone who plays the game: one action for each state that asks for one.
+class Player {
+public:
+    virtual ~Player() = default;
+    virtual Action decide(const GameState& state) = 0;
+};
+
+// The advisor's best action, every time.
+class AdvisorPlayer final : public Player {
+public:
+    explicit AdvisorPlayer(const Model& model = learnedModel()) : advisor_(model) {}
+    Action decide(const GameState& state) override;
+
+private:
+    Advisor advisor_;
+};
+
+// For scale: any legal action with the same chance, random holds.
+class RandomPlayer final : public Player {
+public:
+    explicit RandomPlayer(std::uint64_t seed) : random_(seed) {}
+    Action decide(const GameState& state) override;
+
+private:
+    std::mt19937_64 random_;
+};
+
+// For scale: three rolls holding the most frequent face, then the highest
+// score a marked cell gives now; a call only when nothing else is left.
+class GreedyPlayer final : public Player {
+public:
+    Action decide(const GameState& state) override;
+};
+
+}  // namespace dakru::advisor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+
+#include "players.h"
+#include "sheet.h"
+
+namespace dakru::advisor {
+
+struct PlayedGame {
+    Sheet sheet;  // full
+    int finalScore = 0;
+    int decisions = 0;
+};
+
+// Called with the time each decision took.
+using DecisionClock = std::function<void(std::chrono::nanoseconds)>;
+
+// One whole game on the rules engine, silent, with dice from `seed`: the same
+// seed gives every player the same stream of dice. Throws std::logic_error
+// when the player asks for something the game does not allow.
+PlayedGame playGame(Player& player, std::uint64_t seed, const DecisionClock& clock = {});
+
+}  // namespace dakru::advisor

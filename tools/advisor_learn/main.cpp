@@ -1,0 +1,218 @@
+// Learns the advisor's model by self-play and writes it as advisor/learned_model.cpp.
+//
+//   dakru_advisor_learn [--rounds N] [--games N] [--out FILE]
+//
+// It starts from what each cell would get if a whole turn were played for it
+// alone, then plays rounds of seeded games with the advisor on the current
+// model and takes, for every cell, how often each score ended up there as the
+// next model. The games of the last round are the most; the seeds are fixed,
+// so the same command always writes the same file.
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dice_tables.h"
+#include "model.h"
+#include "self_play.h"
+
+namespace dakru::advisor {
+namespace {
+
+struct Options {
+    int rounds = 6;
+    int games = 4000;  // in the last round; the earlier ones play fewer
+    std::string out = DAKRU_SOURCE_DIR "/advisor/learned_model.cpp";
+};
+
+// The scores a row gets when a whole turn is played for it alone (for
+// Minimum: as low as it can be).
+Model::Histogram dedicatedTurn(int row)
+{
+    const DiceTables& dice = DiceTables::get();
+    const double sign = row == row::Minimum ? -1.0 : 1.0;
+    using PerThrow = std::array<double, kThrowCount>;
+    using PerKeep = std::array<double, kKeepCount>;
+    const auto expect = [&](const PerThrow& then) {
+        PerKeep out{};
+        for (int k = 0; k < kKeepCount; ++k) {
+            for (const Outcome& o : dice.outcomes(k)) {
+                out[k] += o.probability * then[o.throwIndex];
+            }
+        }
+        return out;
+    };
+    // The best keep for every throw, given what rolling from each keep is worth.
+    const auto bestKeeps = [&](const PerKeep& rolled) {
+        std::array<int, kThrowCount> keep{};
+        for (int t = 0; t < kThrowCount; ++t) {
+            keep[t] = dice.throwKeep(t);  // keeping all five: stop here
+            for (const int k : dice.subKeeps(t)) {
+                if (rolled[k] > rolled[keep[t]] + 1e-12) {
+                    keep[t] = k;
+                }
+            }
+        }
+        return keep;
+    };
+    PerThrow third{};
+    for (int t = 0; t < kThrowCount; ++t) {
+        third[t] = sign * dice.rowValue(row, t);
+    }
+    const PerKeep rolled3 = expect(third);
+    const auto keep2 = bestKeeps(rolled3);
+    PerThrow second{};
+    for (int t = 0; t < kThrowCount; ++t) {
+        second[t] = rolled3[keep2[t]];
+    }
+    const auto keep1 = bestKeeps(expect(second));
+
+    PerThrow chance{};
+    for (const Outcome& o : dice.outcomes(dice.keepIndex(Counts{}))) {
+        chance[o.throwIndex] += o.probability;
+    }
+    for (const auto& keep : {keep1, keep2}) {
+        PerThrow next{};
+        for (int t = 0; t < kThrowCount; ++t) {
+            for (const Outcome& o : dice.outcomes(keep[t])) {
+                next[o.throwIndex] += chance[t] * o.probability;
+            }
+        }
+        chance = next;
+    }
+    Model::Histogram h{};
+    for (int t = 0; t < kThrowCount; ++t) {
+        h[dice.rowValue(row, t)] += chance[t];
+    }
+    return h;
+}
+
+Model startingModel()
+{
+    Model model;
+    for (int row = 1; row <= kRowCount; ++row) {
+        const Model::Histogram h = dedicatedTurn(row);
+        for (auto& column : model.cells) {
+            column[row - 1] = h;
+        }
+    }
+    return model;
+}
+
+// Plays `games` seeded games on `model`; returns what the cells got.
+Model playRound(const Model& model, int round, int games, double& meanScore)
+{
+    AdvisorPlayer player(model);
+    std::array<std::array<std::array<long, kMaxCellValue + 1>, kRowCount>, kColumnCount> counts{};
+    long total = 0;
+    for (int g = 0; g < games; ++g) {
+        const PlayedGame game = playGame(player, 1'000'000ull * static_cast<unsigned>(round + 1) + g);
+        total += game.finalScore;
+        for (int c = 0; c < kColumnCount; ++c) {
+            for (int r = 0; r < kRowCount; ++r) {
+                ++counts[c][r][std::clamp(*game.sheet[c][r].value, 0, kMaxCellValue)];
+            }
+        }
+    }
+    meanScore = static_cast<double>(total) / games;
+    Model learned;
+    for (int c = 0; c < kColumnCount; ++c) {
+        for (int r = 0; r < kRowCount; ++r) {
+            for (int v = 0; v <= kMaxCellValue; ++v) {
+                learned.cells[c][r][v] = static_cast<double>(counts[c][r][v]) / games;
+            }
+        }
+    }
+    return learned;
+}
+
+void writeModel(const Model& model, const std::string& path, const std::string& how)
+{
+    std::vector<std::string> entries;
+    for (int c = 0; c < kColumnCount; ++c) {
+        for (int r = 0; r < kRowCount; ++r) {
+            for (int v = 0; v <= kMaxCellValue; ++v) {
+                if (const double p = model.cells[c][r][v]; p > 0) {
+                    char line[80];
+                    std::snprintf(line, sizeof line, "    {%d, %d, %d, %.6ff},\n", c, r + 1, v, p);
+                    entries.emplace_back(line);
+                }
+            }
+        }
+    }
+    std::ofstream out(path, std::ios::binary);
+    out << "// Made by tools/advisor_learn (" << how << "); see tools/CMakeLists.txt. Do not edit.\n"
+        << "// For each cell (column 0 Down to 3 Call, row 1 to 14): a score and how often it was written there.\n"
+        << "#include <array>\n#include <cstdint>\n\n#include \"model.h\"\n\n"
+        << "namespace dakru::advisor {\nnamespace {\n\n"
+        << "struct Entry {\n    std::uint8_t column;\n    std::uint8_t row;\n    std::uint8_t value;\n"
+        << "    float chance;\n};\n\n"
+        << "constexpr std::array<Entry, " << entries.size() << "> kEntries{{\n";
+    for (const std::string& e : entries) {
+        out << e;
+    }
+    out << "}};\n\n}  // namespace\n\nModel learnedModel()\n{\n    Model model;\n"
+        << "    for (const Entry& e : kEntries) {\n        model.cells[e.column][e.row - 1][e.value] = e.chance;\n"
+        << "    }\n    return model;\n}\n\n}  // namespace dakru::advisor\n";
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+int run(int argc, char** argv)
+{
+    Options options;
+    bool understood = argc % 2 == 1;
+    for (int i = 1; understood && i + 1 < argc; i += 2) {
+        const std::string_view name = argv[i];
+        if (name == "--rounds") {
+            options.rounds = std::max(1, std::atoi(argv[i + 1]));
+        } else if (name == "--games") {
+            options.games = std::max(1, std::atoi(argv[i + 1]));
+        } else if (name == "--out") {
+            options.out = argv[i + 1];
+        } else {
+            understood = false;
+        }
+    }
+    if (!understood) {
+        std::cerr << "usage: dakru_advisor_learn [--rounds N] [--games N] [--out FILE]\n";
+        return 2;
+    }
+    Model model = startingModel();
+    for (int round = 0; round < options.rounds; ++round) {
+        // Early rounds only need the rough shape; the last one the detail.
+        const int games = std::max(100, options.games >> (options.rounds - 1 - round));
+        const auto start = std::chrono::steady_clock::now();
+        double mean = 0;
+        model = playRound(model, round, games, mean);
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        std::cout << "round " << round + 1 << ": " << games << " games, mean score " << mean << " (" << took.count()
+                  << " s)" << std::endl;
+    }
+    writeModel(model, options.out,
+               std::to_string(options.rounds) + " rounds, " + std::to_string(options.games) + " games in the last");
+    std::cout << "wrote " << options.out << "\n";
+    return 0;
+}
+
+}  // namespace
+}  // namespace dakru::advisor
+
+int main(int argc, char** argv)
+{
+    try {
+        return dakru::advisor::run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "dakru_advisor_learn: " << e.what() << "\n";
+        return 1;
+    }
+}
