@@ -6,75 +6,80 @@
 #include "totals.h"
 
 namespace dakru::advisor {
-namespace {
-
-double meanOf(const Model::Histogram& h)
-{
-    double mean = 0;
-    for (int v = 0; v <= kMaxCellValue; ++v) {
-        mean += v * h[v];
-    }
-    return mean;
-}
-
-}  // namespace
 
 SheetValuer::SheetValuer(const Model& model)
 {
-    for (const Column column : kColumns) {
-        const int c = index(column);
-        const auto& cells = model.cells[c];
-        for (int row = 1; row <= kRowCount; ++row) {
-            mean_[c][row - 1] = meanOf(cells[row - 1]);
-        }
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+        for (const Column column : kColumns) {
+            const auto& cells = model.phases[phase][index(column)];
+            Column_& out = columns_[phase][index(column)];
+            out.mean = model.means[phase][index(column)];
 
-        for (int mask = 0; mask < (1 << kUpperRows); ++mask) {
-            // The distribution of the sum of the empty rows, taken as independent.
-            std::vector<double> sum(kMaxNeed + 1, 0.0);
-            sum[0] = 1.0;
-            for (int row = 1; row <= kUpperRows; ++row) {
-                if (!(mask & (1 << (row - 1)))) {
-                    continue;
+            // The distribution of the sum of the empty upper rows, taken as
+            // independent; a mask's is its lower rows' with its highest row added.
+            std::vector<std::vector<double>> sums(1 << kUpperRows, std::vector<double>(kMaxNeed + 1, 0.0));
+            sums[0][0] = 1.0;
+            for (int mask = 1; mask < (1 << kUpperRows); ++mask) {
+                int top = kUpperRows - 1;
+                while (!(mask & (1 << top))) {
+                    --top;
                 }
-                std::vector<double> next(kMaxNeed + 1, 0.0);
+                const auto& from = sums[mask & ~(1 << top)];
+                auto& to = sums[mask];
                 for (int s = 0; s <= kMaxNeed; ++s) {
-                    if (sum[s] == 0) {
+                    if (from[s] == 0) {
                         continue;
                     }
-                    for (int v = 0; v <= kMaxCellValue && s + v <= kMaxNeed; ++v) {
-                        next[s + v] += sum[s] * cells[row - 1][v];
+                    for (int v = 0; v <= kMaxCellValue; ++v) {
+                        to[std::min(s + v, kMaxNeed)] += from[s] * cells[top][v];
                     }
                 }
-                sum = std::move(next);
             }
-            double atLeast = 0;
-            for (int need = kMaxNeed; need >= 0; --need) {
-                atLeast += sum[need];
-                reach_[c][mask][need] = std::min(atLeast, 1.0);
+            for (int mask = 0; mask < (1 << kUpperRows); ++mask) {
+                double atLeast = 0;
+                for (int need = kMaxNeed; need >= 0; --need) {
+                    atLeast += sums[mask][need];
+                    out.reach[mask][need] = static_cast<float>(std::min(atLeast, 1.0));
+                }
             }
-        }
 
-        const auto& minimum = cells[row::Minimum - 1];
-        const auto& maximum = cells[row::Maximum - 1];
-        for (int known = 0; known <= kMaxCellValue; ++known) {
-            double belowKnown = 0;
-            double aboveKnown = 0;
-            for (int v = 0; v <= kMaxCellValue; ++v) {
-                belowKnown += minimum[v] * std::max(0, known - v);
-                aboveKnown += maximum[v] * std::max(0, v - known);
+            const auto& minimum = cells[row::Minimum - 1];
+            const auto& maximum = cells[row::Maximum - 1];
+            for (int known = 0; known <= kMaxCellValue; ++known) {
+                double belowKnown = 0;
+                double aboveKnown = 0;
+                for (int v = 0; v <= kMaxCellValue; ++v) {
+                    belowKnown += minimum[v] * std::max(0, known - v);
+                    aboveKnown += maximum[v] * std::max(0, v - known);
+                }
+                out.spreadMaximumKnown[known] = belowKnown;
+                out.spreadMinimumKnown[known] = aboveKnown;
+                out.spreadBothEmpty += minimum[known] * aboveKnown;
             }
-            spreadMaximumKnown_[c][known] = belowKnown;
-            spreadMinimumKnown_[c][known] = aboveKnown;
-            spreadBothEmpty_[c] += minimum[known] * aboveKnown;
         }
     }
 }
 
-double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cells) const
+int waitOf(Column column, const std::array<Cell, kRowCount>& cells, int row)
 {
-    const int c = index(column);
-    const auto& mean = mean_[c];
-    const auto valueOrMean = [&](int row) { return cells[row - 1].value ? *cells[row - 1].value : mean[row - 1]; };
+    int wait = 0;
+    if (column == Column::Down) {
+        for (int before = 1; before < row; ++before) {
+            wait += cells[before - 1].value ? 0 : 1;
+        }
+    } else if (column == Column::Up) {
+        for (int before = kRowCount; before > row; --before) {
+            wait += cells[before - 1].value ? 0 : 1;
+        }
+    }
+    return std::min(wait, kWaits - 1);
+}
+
+double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cells, int emptyCells) const
+{
+    const Column_& model = columns_[phaseOf(emptyCells)][index(column)];
+    const auto mean = [&](int row) { return model.mean[row - 1][waitOf(column, cells, row)]; };
+    const auto valueOrMean = [&](int row) { return cells[row - 1].value ? *cells[row - 1].value : mean(row); };
 
     int written = 0;
     int empty = 0;
@@ -84,11 +89,11 @@ double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cel
             written += *cells[row - 1].value;
         } else {
             empty |= 1 << (row - 1);
-            upper += mean[row - 1];
+            upper += mean(row);
         }
     }
     const int need = std::clamp(kUpperBonusAbove + 1 - written, 0, kMaxNeed);
-    upper += written + kUpperBonus * reach_[c][empty][need];
+    upper += written + kUpperBonus * model.reach[empty][need];
 
     const std::optional<int>& minimum = cells[row::Minimum - 1].value;
     const std::optional<int>& maximum = cells[row::Maximum - 1].value;
@@ -96,11 +101,11 @@ double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cel
     if (minimum && maximum) {
         spread = std::max(0, *maximum - *minimum);
     } else if (maximum) {
-        spread = spreadMaximumKnown_[c][std::clamp(*maximum, 0, kMaxCellValue)];
+        spread = model.spreadMaximumKnown[std::clamp(*maximum, 0, kMaxCellValue)];
     } else if (minimum) {
-        spread = spreadMinimumKnown_[c][std::clamp(*minimum, 0, kMaxCellValue)];
+        spread = model.spreadMinimumKnown[std::clamp(*minimum, 0, kMaxCellValue)];
     } else {
-        spread = spreadBothEmpty_[c];
+        spread = model.spreadBothEmpty;
     }
     const double middle = spread * valueOrMean(1);
 
@@ -111,11 +116,23 @@ double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cel
     return upper + middle + lower;
 }
 
+int emptyCellsOf(const Sheet& sheet)
+{
+    int empty = 0;
+    for (const auto& column : sheet) {
+        for (const Cell& c : column) {
+            empty += c.value ? 0 : 1;
+        }
+    }
+    return empty;
+}
+
 double SheetValuer::sheet(const Sheet& sheet) const
 {
+    const int empty = emptyCellsOf(sheet);
     double total = 0;
     for (const Column column : kColumns) {
-        total += this->column(column, sheet[index(column)]);
+        total += this->column(column, sheet[index(column)], empty);
     }
     return total;
 }

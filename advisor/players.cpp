@@ -111,7 +111,8 @@ Action GreedyPlayer::decide(const GameState& state)
     best.score = -1;
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
-            const bool writable = state.cells[index(column)][row - 1].marked && (column != Column::Call || called == row);
+            const bool writable =
+                state.cells[index(column)][row - 1].marked && (column != Column::Call || called == row);
             if (writable && RowValue(row, faces) > best.score) {
                 best = cellAction(state, column, row);
             }

@@ -61,14 +61,15 @@ void carryOut(Engine& engine, const Action& action)
         return;
     }
     if (!state.cells[index(action.column)][action.row - 1].marked) {
-        throw std::logic_error("a cell that is not marked: column " + std::to_string(index(action.column)) +
-                               ", row " + std::to_string(action.row));
+        throw std::logic_error("a cell that is not marked: column " + std::to_string(index(action.column)) + ", row "
+                               + std::to_string(action.row));
     }
     engine.Cell_Click(action.column, action.row);
     const bool done = action.move == Move::Call ? state.CalledRow == action.row
                                                 : state.cells[index(action.column)][action.row - 1].value.has_value();
     if (!done) {
-        throw std::logic_error(action.move == Move::Call ? "a call that was not placed" : "a write that did not happen");
+        throw std::logic_error(action.move == Move::Call ? "a call that was not placed"
+                                                         : "a write that did not happen");
     }
 }
 
@@ -93,6 +94,15 @@ PlayedGame playGame(Player& player, std::uint64_t seed, const DecisionClock& clo
             clock(std::chrono::steady_clock::now() - start);
         }
         carryOut(engine, action);
+        const Sheet& sheet = engine.gameState().cells;
+        const int turn = filled(sheet);
+        for (int c = 0; c < kColumnCount; ++c) {
+            for (int r = 0; r < kRowCount; ++r) {
+                if (sheet[c][r].value && game.writtenInTurn[c][r] == 0) {
+                    game.writtenInTurn[c][r] = turn;
+                }
+            }
+        }
     }
     game.sheet = engine.gameState().cells;
     game.finalScore = computeTotals(game.sheet).grandTotal;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -10,7 +11,8 @@
 namespace dakru::advisor {
 
 struct PlayedGame {
-    Sheet sheet;  // full
+    Sheet sheet;                                                           // full
+    std::array<std::array<int, kRowCount>, kColumnCount> writtenInTurn{};  // 1 to 56, per cell
     int finalScore = 0;
     int decisions = 0;
 };

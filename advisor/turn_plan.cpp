@@ -10,7 +10,10 @@ namespace {
 
 constexpr double kNone = -std::numeric_limits<double>::infinity();
 
-constexpr int cellIndex(Column column, int row) { return index(column) * kRowCount + row - 1; }
+constexpr int cellIndex(Column column, int row)
+{
+    return index(column) * kRowCount + row - 1;
+}
 
 }  // namespace
 
@@ -43,9 +46,11 @@ void TurnPlan::bestOf(const PerThrow& write, const PerKeep* rolled, PerThrow& ou
 TurnPlan::TurnPlan(const SheetValuer& valuer, const Sheet& sheet)
 {
     const DiceTables& dice = DiceTables::get();
+    // Every value is taken at the end of this turn, with one cell fewer empty.
+    const int emptyAfter = emptyCellsOf(sheet) - 1;
     double columnNow[kColumnCount];
     for (const Column column : kColumns) {
-        columnNow[index(column)] = valuer.column(column, sheet[index(column)]);
+        columnNow[index(column)] = valuer.column(column, sheet[index(column)], emptyAfter);
     }
     double sheetNow = 0;
     for (const double v : columnNow) {
@@ -67,7 +72,7 @@ TurnPlan::TurnPlan(const SheetValuer& valuer, const Sheet& sheet)
                 const int v = dice.rowValue(row, t);
                 if (after[v] == kNone) {
                     cells[row - 1].value = v;
-                    after[v] = sheetNow - columnNow[index(column)] + valuer.column(column, cells);
+                    after[v] = sheetNow - columnNow[index(column)] + valuer.column(column, cells, emptyAfter);
                 }
                 w[t] = after[v];
             }

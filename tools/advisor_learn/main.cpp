@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <stdexcept>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +32,15 @@ struct Options {
     int games = 4000;  // in the last round; the earlier ones play fewer
     std::string out = DAKRU_SOURCE_DIR "/advisor/learned_model.cpp";
 };
+
+double meanOf(const Model::Histogram& h)
+{
+    double mean = 0;
+    for (int v = 0; v <= kMaxCellValue; ++v) {
+        mean += v * h[v];
+    }
+    return mean;
+}
 
 // The scores a row gets when a whole turn is played for it alone (for
 // Minimum: as low as it can be).
@@ -100,34 +109,73 @@ Model startingModel()
     Model model;
     for (int row = 1; row <= kRowCount; ++row) {
         const Model::Histogram h = dedicatedTurn(row);
-        for (auto& column : model.cells) {
-            column[row - 1] = h;
+        for (int phase = 0; phase < kPhaseCount; ++phase) {
+            for (int c = 0; c < kColumnCount; ++c) {
+                model.phases[phase][c][row - 1] = h;
+                model.means[phase][c][row - 1].fill(meanOf(h));
+            }
         }
     }
     return model;
 }
 
-// Plays `games` seeded games on `model`; returns what the cells got.
+// Phases in which a cell was seldom seen empty lean on what it gets overall.
+constexpr double kPriorWeight = 20;
+
+// Plays `games` seeded games on `model`; returns what the cells got, for every
+// phase in which they were still empty.
 Model playRound(const Model& model, int round, int games, double& meanScore)
 {
     AdvisorPlayer player(model);
-    std::array<std::array<std::array<long, kMaxCellValue + 1>, kRowCount>, kColumnCount> counts{};
+    using Counts = std::array<std::array<Model::Histogram, kRowCount>, kColumnCount>;
+    std::vector<Counts> seen(kPhaseCount + 1);  // the last: every game once
+    // Sums and counts of the scores by phase, cell and wait for its turn.
+    std::array<Model::Means, kPhaseCount> sums{};
+    std::array<Model::Means, kPhaseCount> samples{};
     long total = 0;
     for (int g = 0; g < games; ++g) {
         const PlayedGame game = playGame(player, 1'000'000ull * static_cast<unsigned>(round + 1) + g);
         total += game.finalScore;
         for (int c = 0; c < kColumnCount; ++c) {
             for (int r = 0; r < kRowCount; ++r) {
-                ++counts[c][r][std::clamp(*game.sheet[c][r].value, 0, kMaxCellValue)];
+                const int value = std::clamp(*game.sheet[c][r].value, 0, kMaxCellValue);
+                ++seen[kPhaseCount][c][r][value];
+                // Empty after turns 0 to the one before its write, with 56 - turn cells empty.
+                for (int turn = 0; turn < game.writtenInTurn[c][r]; ++turn) {
+                    const int phase = phaseOf(kCellCount - turn);
+                    ++seen[phase][c][r][value];
+                    std::array<Cell, kRowCount> then{};
+                    for (int before = 0; before < kRowCount; ++before) {
+                        if (game.writtenInTurn[c][before] <= turn) {
+                            then[before].value = 0;
+                        }
+                    }
+                    const int wait = waitOf(kColumns[c], then, r + 1);
+                    sums[phase][c][r][wait] += value;
+                    ++samples[phase][c][r][wait];
+                }
             }
         }
     }
     meanScore = static_cast<double>(total) / games;
     Model learned;
-    for (int c = 0; c < kColumnCount; ++c) {
-        for (int r = 0; r < kRowCount; ++r) {
-            for (int v = 0; v <= kMaxCellValue; ++v) {
-                learned.cells[c][r][v] = static_cast<double>(counts[c][r][v]) / games;
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+        for (int c = 0; c < kColumnCount; ++c) {
+            for (int r = 0; r < kRowCount; ++r) {
+                const auto& here = seen[phase][c][r];
+                const auto& overall = seen[kPhaseCount][c][r];
+                double n = 0;
+                for (const double k : here) {
+                    n += k;
+                }
+                for (int v = 0; v <= kMaxCellValue; ++v) {
+                    learned.phases[phase][c][r][v] = (here[v] + kPriorWeight * overall[v] / games) / (n + kPriorWeight);
+                }
+                const double phaseMean = meanOf(learned.phases[phase][c][r]);
+                for (int wait = 0; wait < kWaits; ++wait) {
+                    learned.means[phase][c][r][wait] = (sums[phase][c][r][wait] + kPriorWeight * phaseMean)
+                                                       / (samples[phase][c][r][wait] + kPriorWeight);
+                }
             }
         }
     }
@@ -137,30 +185,58 @@ Model playRound(const Model& model, int round, int games, double& meanScore)
 void writeModel(const Model& model, const std::string& path, const std::string& how)
 {
     std::vector<std::string> entries;
-    for (int c = 0; c < kColumnCount; ++c) {
-        for (int r = 0; r < kRowCount; ++r) {
-            for (int v = 0; v <= kMaxCellValue; ++v) {
-                if (const double p = model.cells[c][r][v]; p > 0) {
-                    char line[80];
-                    std::snprintf(line, sizeof line, "    {%d, %d, %d, %.6ff},\n", c, r + 1, v, p);
-                    entries.emplace_back(line);
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+        for (int c = 0; c < kColumnCount; ++c) {
+            for (int r = 0; r < kRowCount; ++r) {
+                for (int v = 0; v <= kMaxCellValue; ++v) {
+                    // Chances too small to move an expectation are left out.
+                    if (const double p = model.phases[phase][c][r][v]; p >= 5e-5) {
+                        char entry[64];
+                        std::snprintf(entry, sizeof entry, "{%d, %d, %d, %d, %.4ff},", phase, c, r + 1, v, p);
+                        entries.emplace_back(entry);
+                    }
                 }
+            }
+        }
+    }
+    std::vector<std::string> means;
+    for (int phase = 0; phase < kPhaseCount; ++phase) {
+        for (int c = 0; c < kColumnCount; ++c) {
+            for (int r = 0; r < kRowCount; ++r) {
+                char entry[64];
+                const auto& m = model.means[phase][c][r];
+                std::snprintf(entry, sizeof entry, "{%.2ff, %.2ff, %.2ff, %.2ff, %.2ff},", m[0], m[1], m[2], m[3],
+                              m[4]);
+                means.emplace_back(entry);
             }
         }
     }
     std::ofstream out(path, std::ios::binary);
     out << "// Made by tools/advisor_learn (" << how << "); see tools/CMakeLists.txt. Do not edit.\n"
-        << "// For each cell (column 0 Down to 3 Call, row 1 to 14): a score and how often it was written there.\n"
-        << "#include <array>\n#include <cstdint>\n\n#include \"model.h\"\n\n"
+        << "// For each phase (by empty cells, see phaseOf) and cell (column 0 Down to 3 Call, row 1 to 14):\n"
+        << "// a score and how often it was written there when the cell was still empty in that phase.\n"
+        << "#include <algorithm>\n#include <array>\n#include <cstdint>\n\n#include \"model.h\"\n\n"
         << "namespace dakru::advisor {\nnamespace {\n\n"
-        << "struct Entry {\n    std::uint8_t column;\n    std::uint8_t row;\n    std::uint8_t value;\n"
+        << "struct Entry {\n    std::uint8_t phase;\n    std::uint8_t column;\n    std::uint8_t row;\n    std::uint8_t "
+           "value;\n"
         << "    float chance;\n};\n\n"
         << "constexpr std::array<Entry, " << entries.size() << "> kEntries{{\n";
-    for (const std::string& e : entries) {
-        out << e;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        out << (i % 5 == 0 ? "    " : " ") << entries[i] << (i % 5 == 4 || i + 1 == entries.size() ? "\n" : "");
+    }
+    out << "}};\n\n"
+        << "// The mean score of each cell by phase, column, row and wait for its turn (see waitOf).\n"
+        << "constexpr std::array<std::array<float, kWaits>, " << means.size() << "> kMeans{{\n";
+    for (std::size_t i = 0; i < means.size(); ++i) {
+        out << (i % 4 == 0 ? "    " : " ") << means[i] << (i % 4 == 3 || i + 1 == means.size() ? "\n" : "");
     }
     out << "}};\n\n}  // namespace\n\nModel learnedModel()\n{\n    Model model;\n"
-        << "    for (const Entry& e : kEntries) {\n        model.cells[e.column][e.row - 1][e.value] = e.chance;\n"
+        << "    for (const Entry& e : kEntries) {\n        model.phases[e.phase][e.column][e.row - 1][e.value] = "
+           "e.chance;\n"
+        << "    }\n"
+        << "    for (std::size_t i = 0; i < kMeans.size(); ++i) {\n"
+        << "        auto& to = model.means[i / kCellCount][i / kRowCount % kColumnCount][i % kRowCount];\n"
+        << "        std::copy(kMeans[i].begin(), kMeans[i].end(), to.begin());\n"
         << "    }\n    return model;\n}\n\n}  // namespace dakru::advisor\n";
     if (!out.flush()) {
         throw std::runtime_error("cannot write " + path);
