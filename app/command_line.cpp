@@ -34,9 +34,9 @@ CommandLine readCommandLine(const QStringList& arguments)
         line.text = QStringLiteral("dakru %1.%2.%3\n").arg(version::major).arg(version::minor).arg(version::revision);
     } else if (!understood || !parser.positionalArguments().isEmpty()) {
         line.request = CommandLine::Request::Refuse;
-        const QString what = understood
-            ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
-            : parser.errorText();
+        const QString what =
+            understood ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
+                       : parser.errorText();
         line.text = what + QLatin1Char('\n') + parser.helpText();
     }
     return line;

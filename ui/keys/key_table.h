@@ -9,7 +9,19 @@ class QKeyEvent;
 namespace dakru::ui {
 
 // What a key does in the main window when it is released.
-enum class KeyAction { Roll, Exit, NewGame, HighScores, ToggleSound, HoldDie1, HoldDie2, HoldDie3, HoldDie4, HoldDie5, Undo };
+enum class KeyAction {
+    Roll,
+    Exit,
+    NewGame,
+    HighScores,
+    ToggleSound,
+    HoldDie1,
+    HoldDie2,
+    HoldDie3,
+    HoldDie4,
+    HoldDie5,
+    Undo
+};
 
 // Die 1 to 5 for the hold actions, 0 for the others.
 int dieOf(KeyAction action);
