@@ -72,7 +72,8 @@ int waitOf(Column column, const std::array<Cell, kRowCount>& cells, int row)
             wait += cells[before - 1].value ? 0 : 1;
         }
     }
-    return std::min(wait, kWaits - 1);
+    constexpr std::array<int, kRowCount> bucket{0, 1, 2, 3, 4, 4, 5, 5, 5, 6, 6, 6, 6, 6};
+    return bucket[wait];
 }
 
 double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cells, int emptyCells) const

@@ -23,9 +23,9 @@ constexpr int phaseOf(int emptyCells)
 }
 
 // How far an empty cell of Down or Up is from being the one that may be
-// written: the empty cells before it in its column's order, 0 to 4 or more.
-// Down\Up and Call cells are always at 0.
-inline constexpr int kWaits = 5;
+// written, by the empty cells before it in its column's order: 0, 1, 2, 3,
+// 4 or 5, 6 to 8, 9 or more. Down\Up and Call cells are always at 0.
+inline constexpr int kWaits = 7;
 int waitOf(Column column, const std::array<Cell, kRowCount>& cells, int row);
 
 // What the advisor knows about the rest of a game, learned by self-play

@@ -329,10 +329,24 @@ void Engine::handOver()
     handingOver_ = true;
     undo_.reset();
     shell_.FrontBack(Cover::Front);
-    // Computed from the full sheet rather than read off the grand-total
-    // display, which may not have caught up with the last write yet.
-    shell_.handOverFinalScore(static_cast<std::int16_t>(computeTotals(state_.cells).grandTotal));
+    if (state_.assisted) {
+        // Fair play: the table holds only scores the player made alone.
+        shell_.showMessage("The computer helped in this game, so its score does not go into the table.");
+        ScoreDealtWith();
+    } else {
+        // Computed from the full sheet rather than read off the grand-total
+        // display, which may not have caught up with the last write yet.
+        shell_.handOverFinalScore(static_cast<std::int16_t>(computeTotals(state_.cells).grandTotal));
+    }
     handingOver_ = false;
+}
+
+void Engine::MarkAssisted()
+{
+    state_.assisted = true;
+    if (kept_) {
+        kept_->assisted = true;
+    }
 }
 
 void Engine::NewGame_Click()
@@ -357,6 +371,7 @@ void Engine::NewGame_Click()
     sums_[index(Section::Lower)][index(Column::Down)].reset();
     state_.CalledRow = 0;
     state_.rollVisible = true;
+    state_.assisted = false;
     undo_.reset();
     kept_.reset();
     Rewind();
@@ -378,7 +393,9 @@ void Engine::Undo()
     if (!undo_) {
         return;
     }
+    const bool assisted = state_.assisted;  // a hint seen stays seen
     state_ = *std::exchange(undo_, std::nullopt);
+    state_.assisted = state_.assisted || assisted;
     totalsBehind_ = true;
     Kockep();
 }

@@ -46,6 +46,11 @@ public:
     // the score has been dealt with.
     std::optional<GameState> gameToKeep() const;
 
+    // A hint has been shown: this game (or the kept one the next roll takes
+    // up) is assisted until a new game, whatever is taken back.
+    void MarkAssisted();
+    bool assisted() const { return state_.assisted; }
+
     // The totals tick (every 500 ms) and the game-end watch (every 5000 ms).
     void Timer1();
     void Timer2();

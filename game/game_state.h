@@ -17,6 +17,7 @@ struct GameState {
     std::optional<int> RollCount;  // unset until the first turn end or new game
     std::optional<int> CalledRow;  // unset likewise; 0 when no call is active
     bool rollVisible = true;       // the game-in-progress marker
+    bool assisted = false;         // a hint was shown in this game: its score stays out of the table
 
     bool operator==(const GameState&) const = default;
 };

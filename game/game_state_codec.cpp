@@ -125,6 +125,10 @@ std::string encodeGameState(const GameState& state)
     }
     text += "\nrolls " + numberText(state.RollCount) + "\ncall " + numberText(state.CalledRow) + "\nplaying "
             + (state.rollVisible ? "1" : "0") + '\n';
+    // Only an assisted game has this line, so that any other reads as it always did.
+    if (state.assisted) {
+        text += "assisted 1\n";
+    }
     return text;
 }
 
@@ -151,7 +155,9 @@ DecodedGameState decodeGameState(std::string_view text)
     const auto damaged = [](int line) {
         return DecodedGameState{std::nullopt, "damaged at line " + std::to_string(line)};
     };
-    if (lines.size() != kLineCount) {
+    // A last line "assisted 1" marks a game in which a hint was shown; a file
+    // without it (as every older one) holds a game played alone.
+    if (lines.size() != kLineCount && lines.size() != kLineCount + 1) {
         return damaged(static_cast<int>(std::min<std::size_t>(lines.size(), kLineCount)) + 1);
     }
 
@@ -203,6 +209,14 @@ DecodedGameState decodeGameState(std::string_view text)
         return damaged(10);
     }
     state.rollVisible = *marker == 1;
+    if (lines.size() > kLineCount) {
+        const auto assisted = values(lines[kLineCount], "assisted", 1);
+        const std::optional<int> flag = assisted ? parseInt((*assisted)[0], 0, 1) : std::nullopt;
+        if (!flag) {
+            return damaged(kLineCount + 1);
+        }
+        state.assisted = *flag == 1;
+    }
     if (!consistent(state)) {
         return {std::nullopt, "a game no play can reach"};
     }

@@ -203,10 +203,14 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
     for (int phase = 0; phase < kPhaseCount; ++phase) {
         for (int c = 0; c < kColumnCount; ++c) {
             for (int r = 0; r < kRowCount; ++r) {
-                char entry[64];
                 const auto& m = model.means[phase][c][r];
-                std::snprintf(entry, sizeof entry, "{%.2ff, %.2ff, %.2ff, %.2ff, %.2ff},", m[0], m[1], m[2], m[3],
-                              m[4]);
+                std::string entry = "{";
+                for (int wait = 0; wait < kWaits; ++wait) {
+                    char number[16];
+                    std::snprintf(number, sizeof number, "%.2ff", m[wait]);
+                    entry += (wait ? ", " : "") + std::string(number);
+                }
+                entry += "},";
                 means.emplace_back(entry);
             }
         }
@@ -228,7 +232,7 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
         << "// The mean score of each cell by phase, column, row and wait for its turn (see waitOf).\n"
         << "constexpr std::array<std::array<float, kWaits>, " << means.size() << "> kMeans{{\n";
     for (std::size_t i = 0; i < means.size(); ++i) {
-        out << (i % 4 == 0 ? "    " : " ") << means[i] << (i % 4 == 3 || i + 1 == means.size() ? "\n" : "");
+        out << (i % 2 == 0 ? "    " : " ") << means[i] << (i % 2 == 1 || i + 1 == means.size() ? "\n" : "");
     }
     out << "}};\n\n}  // namespace\n\nModel learnedModel()\n{\n    Model model;\n"
         << "    for (const Entry& e : kEntries) {\n        model.phases[e.phase][e.column][e.row - 1][e.value] = "

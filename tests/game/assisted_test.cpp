@@ -1,0 +1,73 @@
+// A game in which a hint was shown is assisted: the flag lives in the game
+// state, survives undo and the kept game, and keeps the score out of the table.
+
+#include "game_state_codec.h"
+#include "harness.h"
+
+namespace dakru::test {
+namespace {
+
+using Assisted = Game;
+
+TEST_F(Assisted, TheScoreOfAnAssistedGameStaysOutOfTheTable)
+{
+    fill(kCellCount - 1);
+    engine.MarkAssisted();
+    write(Column::Call, row::Dakru);
+    shell.take();
+    engine.Timer2();
+    EXPECT_EQ(shell.take(),
+              (Log{"cover F", "message The computer helped in this game, so its score does not go into the table."}));
+    EXPECT_FALSE(engine.rollVisible()) << "the score counts as dealt with";
+    engine.Timer2();
+    EXPECT_EQ(shell.take(), Log{}) << "said once";
+
+    // A new game is played alone again, and its score is handed over as always.
+    engine.NewGame_Click();
+    EXPECT_FALSE(engine.assisted());
+    fill(kCellCount);
+    shell.take();
+    engine.Timer2();
+    EXPECT_EQ(shell.take(), (Log{"cover F", "handover 468"}));
+}
+
+TEST_F(Assisted, AHintSeenStaysSeenThroughUndoAndTheKeptGame)
+{
+    write(Column::DownUp, 3, {3, 3, 3, 1, 2});
+    engine.MarkAssisted();
+    engine.Undo();
+    EXPECT_TRUE(engine.assisted());
+    EXPECT_FALSE(value(Column::DownUp, 3));
+
+    // A hint asked for on the cover, before the kept game is taken up, counts for it.
+    Play next;
+    next.engine.OfferKeptGame(engine.gameState());
+    Play kept;
+    kept.write(Column::Down, 1);
+    next.engine.OfferKeptGame(kept.engine.gameState());
+    next.engine.MarkAssisted();
+    next.roll({1, 1, 1, 1, 1});
+    EXPECT_TRUE(next.engine.assisted());
+}
+
+TEST(AssistedFile, OnlyAnAssistedGameHasTheLineAndOlderFilesReadAsPlayedAlone)
+{
+    Play p;
+    p.write(Column::Down, 1);
+    GameState state = p.engine.gameState();
+    const std::string alone = encodeGameState(state);
+    EXPECT_EQ(alone.find("assisted"), std::string::npos);
+    EXPECT_FALSE(decodeGameState(alone).state->assisted);
+
+    state.assisted = true;
+    const std::string helped = encodeGameState(state);
+    EXPECT_EQ(helped, alone + "assisted 1\n");
+    EXPECT_EQ(decodeGameState(helped).state, state);
+    EXPECT_FALSE(decodeGameState(alone + "assisted 0\n").state->assisted);
+    for (const std::string bad : {"assisted 2\n", "assisted\n", "helped 1\n", "assisted 1\nmore\n"}) {
+        EXPECT_FALSE(decodeGameState(alone + bad).state) << bad;
+    }
+}
+
+}  // namespace
+}  // namespace dakru::test
