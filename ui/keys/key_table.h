@@ -20,7 +20,8 @@ enum class KeyAction {
     HoldDie3,
     HoldDie4,
     HoldDie5,
-    Undo
+    Undo,
+    Hint
 };
 
 // Die 1 to 5 for the hold actions, 0 for the others.
@@ -46,7 +47,8 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// Ctrl+Z takes back the last write or call.
+// Ctrl+Z takes back the last write or call; H shows the best move, and H
+// again on the same position makes it.
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
 
 // The same for a key event of the platform the program runs on.

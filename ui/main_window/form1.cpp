@@ -114,6 +114,9 @@ Form1::Form1(Form1Services services, QWidget* parent)
     buildMenu();
     cursor_ = new SheetCursor(this);
     access_ = std::make_unique<SheetAccess>(labels_);
+    hint_ = std::make_unique<Hint>(
+        *this, std::array<QWidget*, kDiceCount>{labels_.dice[0], labels_.dice[1], labels_.dice[2], labels_.dice[3],
+                                                labels_.dice[4]});
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect area(QPoint(), size());
@@ -247,6 +250,9 @@ void Form1::redraw()
     showNumber(labels_.grandTotal, engine_.grandTotal());
     showText(labels_.zvanje, engine_.zvanjeText());
     showText(labels_.rollsLeft, engine_.rollsLeftText());
+    if (hint_->follow(engine_.gameState())) {
+        BorderB(0);  // the ROLL frame the hint may have shown
+    }
     cursor_->follow(engine_);
     access_->follow(engine_, cursor_->place());
 }
@@ -385,6 +391,41 @@ bool Form1::WriteAtCursor()
     return true;
 }
 
+// H shows the best move: the dice to hold framed, the cell to write or call
+// under the keyboard cursor, or the ROLL frame. H again on the same position
+// makes that move. A game in which a hint was shown is assisted.
+void Form1::ShowHint()
+{
+    const Hint::Press press = hint_->press(engine_.gameState());
+    if (!press.carryOut) {
+        if (!hint_->shown()) {
+            return;  // a full sheet waiting for the game-end watch: nothing to do
+        }
+        engine_.MarkAssisted();
+        if (press.move && press.move->move != advisor::Move::Roll) {
+            cursor_->showAt({press.move->column, press.move->row}, engine_);
+        } else {
+            BorderB(1);
+        }
+        redraw();
+        return;
+    }
+    if (press.move && press.move->move != advisor::Move::Roll) {
+        engine_.Cell_Click(press.move->column, press.move->row);
+        redraw();
+        return;
+    }
+    if (press.move) {
+        for (int n = 1; n <= kDiceCount; ++n) {
+            if (engine_.die(n).face && engine_.die(n).held != press.move->hold[n - 1]) {
+                engine_.Kockap_Click(n);
+            }
+        }
+    }
+    BorderB(0);
+    G_Click(1);  // ROLL: a roll, or a new game once the score has been dealt with
+}
+
 void Form1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
@@ -406,6 +447,7 @@ void Form1::Form_KeyUp(KeyAction action)
         playerFiles_.rememberSoundOff(engine_.soundOff());
         break;
     case KeyAction::Undo: engine_.Undo(); break;
+    case KeyAction::Hint: ShowHint(); return;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:

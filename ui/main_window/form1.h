@@ -14,6 +14,7 @@
 #include "dialogs.h"
 #include "engine.h"
 #include "high_score_window.h"
+#include "hint.h"
 #include "key_table.h"
 #include "picture_cache.h"
 #include "player_files.h"
@@ -92,6 +93,7 @@ private:
     void Form_KeyUp(KeyAction action);
     void MoveCursor(CursorStep step);
     bool WriteAtCursor();
+    void ShowHint();
     void HighScores_Click();
     void Info_Click();
     void Exitb_Click();
@@ -109,6 +111,7 @@ private:
     std::array<HighlightFrame*, 5> frames_{};
     SheetCursor* cursor_ = nullptr;
     std::unique_ptr<SheetAccess> access_;
+    std::unique_ptr<Hint> hint_;
 
     QTimer timer1_;
     QTimer timer2_;

@@ -25,6 +25,12 @@ void SheetCursor::step(CursorStep step, const Engine& engine)
     moveTo(stepCursor(place_, step, [&engine](CellPlace cell) { return engine.cell(cell.column, cell.row).marked; }));
 }
 
+void SheetCursor::showAt(CellPlace place, const Engine& engine)
+{
+    rollCount_ = engine.RollCount();
+    moveTo(place);
+}
+
 void SheetCursor::follow(const Engine& engine)
 {
     if (place_ && (engine.RollCount() != rollCount_ || !engine.cell(place_->column, place_->row).marked)) {

@@ -24,6 +24,9 @@ public:
     // Shows or moves the cursor among the cells the engine marks as writable.
     void step(CursorStep step, const Engine& engine);
 
+    // Shows the cursor on a cell the engine marks (the hint's move).
+    void showAt(CellPlace place, const Engine& engine);
+
     // After any change of the game: the cursor leaves when the roll count has
     // changed (a roll, a write, a new game) or its cell is no longer yellow.
     void follow(const Engine& engine);
