@@ -28,8 +28,8 @@ namespace dakru::advisor {
 namespace {
 
 struct Options {
-    int rounds = 6;
-    int games = 4000;  // in the last round; the earlier ones play fewer
+    int rounds = 8;
+    int games = 8000;  // in the last round; the earlier ones play fewer
     std::string out = DAKRU_SOURCE_DIR "/advisor/learned_model.cpp";
 };
 
