@@ -63,10 +63,10 @@ Advisor& Advisor::operator=(Advisor&&) noexcept = default;
 
 const TurnPlan& Advisor::planFor(const Sheet& sheet)
 {
-    Sheet values = valuesOnly(sheet);
+    const Sheet values = valuesOnly(sheet);
     if (!plan_ || plannedSheet_ != values) {
         plan_ = std::make_unique<TurnPlan>(*valuer_, values);
-        plannedSheet_ = std::move(values);
+        plannedSheet_ = values;
     }
     return *plan_;
 }

@@ -1,6 +1,7 @@
 // Made by tools/advisor_learn (8 rounds, 8000 games in the last); see tools/CMakeLists.txt. Do not edit.
 // For each phase (by empty cells, see phaseOf) and cell (column 0 Down to 3 Call, row 1 to 14):
 // a score and how often it was written there when the cell was still empty in that phase.
+// clang-format off
 #include <algorithm>
 #include <array>
 #include <cstdint>

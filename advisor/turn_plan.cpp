@@ -48,7 +48,7 @@ TurnPlan::TurnPlan(const SheetValuer& valuer, const Sheet& sheet)
     const DiceTables& dice = DiceTables::get();
     // Every value is taken at the end of this turn, with one cell fewer empty.
     const int emptyAfter = emptyCellsOf(sheet) - 1;
-    double columnNow[kColumnCount];
+    std::array<double, kColumnCount> columnNow{};
     for (const Column column : kColumns) {
         columnNow[index(column)] = valuer.column(column, sheet[index(column)], emptyAfter);
     }

@@ -36,7 +36,7 @@ private:
     // The better of writing (`write`) and rolling on (`rolled`) for every throw.
     static void bestOf(const PerThrow& write, const PerKeep* rolled, PerThrow& out);
 
-    std::array<int, kColumnCount * kRowCount> slot_{};  // cell -> row of writes_, -1 when written
+    std::array<int, kCellCount> slot_{};  // cell -> row of writes_, -1 when written
     std::vector<PerThrow> writes_;
     // Without a call: the value of rolling into roll 2 and roll 3.
     PerKeep freeRoll2_{};

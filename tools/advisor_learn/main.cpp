@@ -219,6 +219,7 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
     out << "// Made by tools/advisor_learn (" << how << "); see tools/CMakeLists.txt. Do not edit.\n"
         << "// For each phase (by empty cells, see phaseOf) and cell (column 0 Down to 3 Call, row 1 to 14):\n"
         << "// a score and how often it was written there when the cell was still empty in that phase.\n"
+        << "// clang-format off\n"
         << "#include <algorithm>\n#include <array>\n#include <cstdint>\n\n#include \"model.h\"\n\n"
         << "namespace dakru::advisor {\nnamespace {\n\n"
         << "struct Entry {\n    std::uint8_t phase;\n    std::uint8_t column;\n    std::uint8_t row;\n    std::uint8_t "
