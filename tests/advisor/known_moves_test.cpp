@@ -2,6 +2,7 @@
 
 #include "advisor.h"
 #include "harness.h"
+#include "legal_cells.h"
 
 namespace dakru::advisor {
 namespace {
@@ -111,17 +112,46 @@ TEST_F(KnownMoves, OnlyCallCellsLeftForcesACall)
     EXPECT_EQ(write.best().score, 75);
 }
 
-// Face value says keep the sixes; the middle section says keep the ones. With
-// Maximum 30 and Minimum 5 written in Down\Up, every one in its ones row is
-// worth 25 more.
-TEST_F(KnownMoves, KeepingOnesBeatsKeepingSixesForTheMiddleSection)
+// Face value says keep the sixes; the middle section says keep the ones. Two
+// turns are left, for the ones and the sixes of Down\Up, whose bonus is made.
+// With Maximum 30 and Minimum 5 each one is worth 25 more than its face.
+TEST(KnownMove, KeepingOnesBeatsKeepingSixesForTheMiddleSection)
 {
-    write(Column::DownUp, row::Minimum, {1, 1, 1, 1, 1});
-    write(Column::DownUp, row::Maximum, {6, 6, 6, 6, 6});
-    roll({1, 1, 6, 6, 3});
-    const Advice a = advice();
-    EXPECT_EQ(a.best().move, Move::Roll);
-    EXPECT_EQ(a.best().hold, (Holds{true, true, false, false, false}));
+    const auto position = [](int minimum, int maximum) {
+        GameState s;
+        for (auto& column : s.cells) {
+            for (Cell& cell : column) {
+                cell.value = 0;
+            }
+        }
+        auto& downUp = s.cells[index(Column::DownUp)];
+        downUp[0].value.reset();
+        downUp[5].value.reset();
+        for (int row = 2; row <= 5; ++row) {
+            downUp[row - 1].value = 5 * row;  // 70: the bonus is there already
+        }
+        downUp[row::Minimum - 1].value = minimum;
+        downUp[row::Maximum - 1].value = maximum;
+        const std::array<int, kDiceCount> faces{1, 1, 6, 6, 3};
+        for (int n = 0; n < kDiceCount; ++n) {
+            s.dice[n].face = faces[n];
+            s.DiceFaces[n] = faces[n];
+        }
+        s.RollCount = 2;
+        s.CalledRow = 0;
+        const Marks marks = legalCells(s.cells, 2, 0);
+        for (const Column column : kColumns) {
+            for (int row = 1; row <= kRowCount; ++row) {
+                s.cells[index(column)][row - 1].marked = marks[index(column)][row - 1];
+            }
+        }
+        return s;
+    };
+    Advisor advisor;
+    const std::optional<Advice> spread = advisor.advise(position(5, 30));
+    ASSERT_TRUE(spread);
+    EXPECT_EQ(spread->best().move, Move::Roll);
+    EXPECT_EQ(spread->best().hold, (Holds{true, true, false, false, false}));
 }
 
 }  // namespace
