@@ -146,9 +146,9 @@ void setAccessibleRole(QWidget& label, QAccessible::Role role)
     label.setProperty(kRole, static_cast<int>(role));
 }
 
-void hideFromReaders(QWidget& control)
+void hideFromReaders(QWidget& control, bool hide)
 {
-    control.setProperty(kHidden, true);
+    control.setProperty(kHidden, hide);
 }
 
 void setReading(QWidget& label, const Reading& reading)

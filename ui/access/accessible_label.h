@@ -20,8 +20,9 @@ void setAccessibleRole(QWidget& label, QAccessible::Role role);
 
 // Keeps a control out of the tree a screen reader walks: a picture, a line, a
 // frame or a caption that only decorates. Every window's list of children
-// leaves it out.
-void hideFromReaders(QWidget& control);
+// leaves it out. With `hide` false it is taken back in (the hint's sentence,
+// once there is one to read).
+void hideFromReaders(QWidget& control, bool hide = true);
 
 // Gives a label its reading, and tells the screen reader when the name or the
 // value has changed.

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QPainter>
 
+#include "accessible_label.h"
 #include "hint_text.h"
 
 namespace dakru::ui {
@@ -15,6 +16,7 @@ public:
     explicit DieMark(QWidget* parent) : QWidget(parent)
     {
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        hideFromReaders(*this);
         hide();
     }
 
@@ -46,11 +48,13 @@ Hint::Hint(QWidget& window, const std::array<QWidget*, kDiceCount>& dice) : wind
         mark->setObjectName(QStringLiteral("HintDie%1").arg(n + 1));
         diceMarks_[n] = mark;
     }
-    // Says the hint to a screen reader: a control without size whose name is the sentence.
+    // Says the hint to a screen reader: a control without size whose name is
+    // the sentence, out of the reader's way until the first hint.
     announcer_ = new QWidget(&window);
     announcer_->setObjectName(QStringLiteral("Hint"));
     announcer_->setGeometry(0, 0, 0, 0);
     announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hideFromReaders(*announcer_);
 }
 
 Hint::Press Hint::press(const GameState& state)
@@ -103,6 +107,7 @@ void Hint::mark(const std::optional<advisor::Action>& move, const GameState& sta
     }
     const QString sentence = move ? hintSentence(*move, state) : newGameSentence();
     announcer_->setAccessibleName(sentence);
+    hideFromReaders(*announcer_, false);
     QAccessibleEvent alert(announcer_, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }
