@@ -112,7 +112,7 @@ TEST(KeptGameFile, RefusesDamagedForeignAndNewerFilesWhole)
         EXPECT_EQ(result.error, error) << text;
         EXPECT_FALSE(result.otherVersion) << text;
     }
-    for (const std::string& version : {"0", "2", "17"}) {
+    for (const std::string version : {"0", "2", "17"}) {
         const DecodedGameState result = decodeGameState(replaced("game 1", "game " + version));
         EXPECT_FALSE(result.state);
         EXPECT_TRUE(result.otherVersion) << version;
