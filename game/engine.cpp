@@ -408,8 +408,9 @@ void Engine::OfferKeptGame(const GameState& kept)
 }
 
 // The kept game takes the place of the fresh one, and the sheet comes out from
-// under the cover, so that a roll refused on it leaves the player looking at it.
-// Its sums show from the next tick on, once it has a score to sum.
+// under the cover with the dice as they were left, so that the player sees the
+// position before any further roll. Its sums show from the next tick on, once
+// it has a score to sum.
 void Engine::resumeKeptGame()
 {
     state_ = *std::exchange(kept_, std::nullopt);

@@ -43,9 +43,9 @@ public:
     // it, after handing over the score of a full sheet not yet dealt with.
     void OfferKeptGame(const GameState& kept);
     bool keptGameWaiting() const { return kept_.has_value(); }
-    // What to keep when the program closes: the kept game still waiting, or the
-    // game in progress; nothing before the first roll of a fresh game or once
-    // the score has been dealt with.
+    // What to keep on disk now: the kept game still waiting, or the game in
+    // progress; nothing before the first roll of a fresh game or once the
+    // score has been dealt with.
     std::optional<GameState> gameToKeep() const;
 
     // The totals tick (every 500 ms) and the game-end watch (every 5000 ms).

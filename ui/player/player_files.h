@@ -32,7 +32,6 @@ public:
     // file is another version's or no plain file, this copy keeps nothing and
     // says so in one line.
     std::optional<GameState> takeKeptGame();
-    bool keeping() const { return keeping_; }
 
     // Keeps the game, or, with none to keep, drops the kept one, whenever it
     // differs from what was kept last. Written whole to a temporary name and
