@@ -20,7 +20,7 @@ enum class KeyAction {
     HoldDie3,
     HoldDie4,
     HoldDie5,
-    Undo
+    About
 };
 
 // Die 1 to 5 for the hold actions, 0 for the others.
@@ -46,7 +46,8 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// Ctrl+Z takes back the last write or call.
+// F1 shows the About window. (Undo is the platform's own shortcut and acts on
+// the press, whatever order its keys are let go in.)
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
 
 // The same for a key event of the platform the program runs on.
