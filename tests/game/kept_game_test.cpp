@@ -3,7 +3,6 @@
 
 #include "game_state_codec.h"
 #include "harness.h"
-#include "reachable.h"
 
 namespace dakru::test {
 namespace {
@@ -184,32 +183,6 @@ TEST(KeptGameFile, RefusesPositionsNoPlayReaches)
     std::string twoRolls = edit(oneRoll, "rolls 1", "rolls 2");
     twoRolls = edit(twoRolls, "Call -* -* -* -* -* -* -* -* -* -* -* -* -* -*", "Call - - - - - - - - - - - - - -");
     EXPECT_FALSE(decodeGameState(twoRolls).state);
-}
-
-// The values a row can score, from every throw.
-TEST(KeptGameFile, RowsScoreWhatTheirRulesGive)
-{
-    const auto scores = [](int row) {
-        std::vector<int> values;
-        for (int v = -1; v <= 81; ++v) {
-            if (rowCanScore(row, v))
-                values.push_back(v);
-        }
-        return values;
-    };
-    EXPECT_EQ(scores(1), (std::vector{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(scores(6), (std::vector{0, 6, 12, 18, 24, 30}));
-    EXPECT_EQ(scores(row::Minimum).size(), 26u);
-    EXPECT_EQ(scores(row::ThreeOfKind), (std::vector{0, 13, 16, 19, 22, 25, 28}));
-    EXPECT_EQ(scores(row::SmallStraight), (std::vector{0, 35}));
-    EXPECT_EQ(scores(row::LargeStraight), (std::vector{0, 45}));
-    EXPECT_EQ(scores(row::FullHouse).front(), 0);
-    EXPECT_EQ(scores(row::FullHouse)[1], 37);
-    EXPECT_EQ(scores(row::FullHouse).back(), 58);
-    EXPECT_EQ(scores(row::Poker), (std::vector{0, 44, 48, 52, 56, 60, 64}));
-    EXPECT_EQ(scores(row::Dakru), (std::vector{0, 55, 60, 65, 70, 75, 80}));
-    EXPECT_FALSE(rowCanScore(0, 0));
-    EXPECT_FALSE(rowCanScore(15, 0));
 }
 
 TEST(KeptGame, WhatIsKeptWhenTheProgramCloses)
