@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "reachable.h"
 #include "row_value.h"
 
 namespace dakru {
@@ -102,7 +103,13 @@ bool Engine::onlyCallCellsLeft() const
 void Engine::Roll_Click()
 {
     if (kept_) {
+        // A game kept mid-turn comes back as it was left, its dice unthrown
+        // again; only one kept between turns goes on with this roll.
+        const bool betweenTurns = kept_->RollCount.value_or(0) == 0;
         resumeKeptGame();
+        if (!betweenTurns) {
+            return;
+        }
     }
     if (calledRowNumber() <= 0 && state_.RollCount.value_or(0) == 1 && onlyCallCellsLeft()) {
         shell_.showMessage("You must place a call first !");
@@ -178,6 +185,7 @@ void Engine::Cell_Click(Column column, int row)
     // A click on a marked cell writes it or places the call: either can be taken back.
     if (cell(column, row).marked) {
         undo_ = state_;
+        undoBlanksSums_ = !grandTotal_ && !totalsBehind_;
     }
     if (column != Column::Call) {
         if (cell(column, row).marked) {
@@ -304,12 +312,7 @@ void Engine::showTotals()
 
 int Engine::filledCells() const
 {
-    int FilledCells = 0;
-    for (const auto& column : state_.cells) {
-        FilledCells += static_cast<int>(
-            std::count_if(column.begin(), column.end(), [](const Cell& c) { return c.value.has_value(); }));
-    }
-    return FilledCells;
+    return writtenCells(state_.cells);
 }
 
 void Engine::Timer2()
@@ -351,6 +354,14 @@ void Engine::MarkAssisted()
 
 void Engine::NewGame_Click()
 {
+    // A kept game that was finished but never handed over is handed over now,
+    // as the game in play would be.
+    if (kept_ && kept_->rollVisible && writtenCells(kept_->cells) == kCellCount) {
+        state_ = *std::exchange(kept_, std::nullopt);
+        undo_.reset();
+        totalsBehind_ = true;
+        Kockep();
+    }
     // A finished score is never lost: a full sheet not yet handed over goes to
     // the high-score side first, and only the next new game clears it.
     if (state_.rollVisible && filledCells() == kCellCount) {
@@ -396,7 +407,15 @@ void Engine::Undo()
     const bool assisted = state_.assisted;  // a hint seen stays seen
     state_ = *std::exchange(undo_, std::nullopt);
     state_.assisted = state_.assisted || assisted;
-    totalsBehind_ = true;
+    // Sums that were still blank before the write (the program's first turn) stay blank.
+    if (undoBlanksSums_) {
+        for (auto& section : sums_) {
+            section.fill(std::nullopt);
+        }
+        totals_.fill(std::nullopt);
+        grandTotal_.reset();
+    }
+    totalsBehind_ = !undoBlanksSums_;
     Kockep();
 }
 
@@ -406,8 +425,9 @@ void Engine::OfferKeptGame(const GameState& kept)
 }
 
 // The kept game takes the place of the fresh one, and the sheet comes out from
-// under the cover, so that a roll refused on it leaves the player looking at it.
-// Its sums show from the next tick on, once it has a score to sum.
+// under the cover with the dice as they were left, so that the player sees the
+// position before any further roll. Its sums show from the next tick on, once
+// it has a score to sum.
 void Engine::resumeKeptGame()
 {
     state_ = *std::exchange(kept_, std::nullopt);

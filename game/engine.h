@@ -38,12 +38,14 @@ public:
     bool canUndo() const { return undo_.has_value(); }
 
     // A game kept from the last run. The start looks as always; the first
-    // roll continues this game instead of the fresh one, a new game drops it.
+    // roll press brings this game back instead of the fresh one, exactly as it
+    // was left, and rolls only when it was kept between turns. A new game drops
+    // it, after handing over the score of a full sheet not yet dealt with.
     void OfferKeptGame(const GameState& kept);
     bool keptGameWaiting() const { return kept_.has_value(); }
-    // What to keep when the program closes: the kept game still waiting, or the
-    // game in progress; nothing before the first roll of a fresh game or once
-    // the score has been dealt with.
+    // What to keep on disk now: the kept game still waiting, or the game in
+    // progress; nothing before the first roll of a fresh game or once the
+    // score has been dealt with.
     std::optional<GameState> gameToKeep() const;
 
     // A hint has been shown: this game (or the kept one the next roll takes
@@ -105,6 +107,7 @@ private:
 
     GameState state_;
     std::optional<GameState> undo_;  // the state before the last write or call
+    bool undoBlanksSums_ = false;    // the sums were blank when undo_ was taken
     std::optional<GameState> kept_;  // from the last run, until the first roll
     bool soundOff_ = false;
     bool handingOver_ = false;   // inside the game-end hand-over

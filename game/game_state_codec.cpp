@@ -4,6 +4,8 @@
 #include <charconv>
 #include <vector>
 
+#include "reachable.h"
+
 namespace dakru {
 namespace {
 
@@ -83,26 +85,6 @@ std::optional<std::vector<std::string_view>> values(std::string_view line, std::
     return words;
 }
 
-// The rules keep these true in every state a game can reach.
-bool consistent(const GameState& s)
-{
-    const bool thrown = s.dice[0].face.has_value();
-    const auto misfit = [&](const Die& d) { return d.face.has_value() != thrown || (d.held && !d.face); };
-    if (std::ranges::any_of(s.dice, misfit)) {
-        return false;
-    }
-    if (thrown != (s.RollCount.value_or(0) > 0)) {
-        return false;
-    }
-    for (const auto& column : s.cells) {
-        if (std::ranges::any_of(column, [](const Cell& c) { return c.marked && c.value; })) {
-            return false;
-        }
-    }
-    const int called = s.CalledRow.value_or(0);
-    return called == 0 || (thrown && !s.cells[index(Column::Call)][called - 1].value);
-}
-
 }  // namespace
 
 std::string encodeGameState(const GameState& state)
@@ -149,8 +131,10 @@ DecodedGameState decodeGameState(std::string_view text)
         return {std::nullopt, "damaged header"};
     }
     if (*version != kGameStateVersion) {
-        return {std::nullopt, "version " + std::to_string(*version) + ", this program reads version "
-                                  + std::to_string(kGameStateVersion)};
+        return {
+            std::nullopt,
+            "version " + std::to_string(*version) + ", this program reads version " + std::to_string(kGameStateVersion),
+            true};
     }
     const auto damaged = [](int line) {
         return DecodedGameState{std::nullopt, "damaged at line " + std::to_string(line)};
@@ -217,7 +201,9 @@ DecodedGameState decodeGameState(std::string_view text)
         }
         state.assisted = *flag == 1;
     }
-    if (!consistent(state)) {
+    // The marks are those the rules give the position; a file that marks
+    // other cells, or holds a position no play leads to, is not taken.
+    if (!reachable(state)) {
         return {std::nullopt, "a game no play can reach"};
     }
     return {state, {}};

@@ -16,10 +16,11 @@ inline constexpr int kGameStateVersion = 1;
 std::string encodeGameState(const GameState& state);
 
 // The state, or why the text is not one this program wrote: another file, a
-// newer version, a damaged line, values no game can reach. Never a part of it.
+// newer version, a damaged line, a position no play can reach. Never a part of it.
 struct DecodedGameState {
     std::optional<GameState> state;
     std::string error;
+    bool otherVersion = false;  // another version's file: not this program's to read or replace
 };
 DecodedGameState decodeGameState(std::string_view text);
 

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <functional>
+
 #include "game_state_codec.h"
 #include "harness.h"
 
@@ -57,7 +60,7 @@ TEST(KeptGameFile, WritesTheStateAsLinesAndReadsItBackWhole)
 
     Play fresh, full, ended;
     full.fill(56);
-    ended.write(Column::DownUp, 3, {3, 3, 3, 6, 6});
+    ended.fill(56);
     ended.engine.ScoreDealtWith();
     for (const Play* p : {&mid, &fresh, &full, &ended}) {
         const GameState& state = p->engine.gameState();
@@ -87,8 +90,7 @@ TEST(KeptGameFile, RefusesDamagedForeignAndNewerFilesWhole)
         {"", "not a kept game"},
         {std::string("\0\xff\xfe garbage\n", 13), "not a kept game"},
         {"1 - 2 - 3\n", "not a kept game"},
-        {replaced("game 1", "game 2"), "version 2, this program reads version 1"},
-        {replaced("game 1", "game 0"), "version 0, this program reads version 1"},
+
         {replaced("game 1", "game x"), "damaged header"},
         {replaced("Down 2", "Down 81"), "damaged at line 2"},
         {replaced("Down 2", "Down -1"), "damaged at line 2"},
@@ -102,16 +104,85 @@ TEST(KeptGameFile, RefusesDamagedForeignAndNewerFilesWhole)
         {replaced("call 12", "call 15"), "damaged at line 9"},
         {replaced("playing 1", "playing yes"), "damaged at line 10"},
         {kMidTurn + "extra\n", "damaged at line 11"},
-        {replaced("dice 2h 2 3 3 3", "dice 2h 2 3 3 -"), "a game no play can reach"},
-        {replaced("rolls 1", "rolls 0"), "a game no play can reach"},
-        {replaced("Down 2", "Down 2*"), "a game no play can reach"},
-        {replaced("Call - - - - - - - - - - - -*", "Call - - - - - - - - - - - 3*"), "a game no play can reach"},
     };
     for (const auto& [text, error] : cases) {
         const DecodedGameState result = decodeGameState(text);
         EXPECT_FALSE(result.state) << text;
         EXPECT_EQ(result.error, error) << text;
+        EXPECT_FALSE(result.otherVersion) << text;
     }
+    for (const std::string version : {"0", "2", "17"}) {
+        const DecodedGameState result = decodeGameState(replaced("game 1", "game " + version));
+        EXPECT_FALSE(result.state);
+        EXPECT_TRUE(result.otherVersion) << version;
+        EXPECT_EQ(result.error, "version " + version + ", this program reads version 1");
+    }
+}
+
+// A hand-edited file is taken only when play can reach what it holds; the
+// marks are the ones the rules give, not whatever the file says.
+TEST(KeptGameFile, RefusesPositionsNoPlayReaches)
+{
+    // Between turns: Down 1 and 2, Up 14 and the call of Full house written.
+    const std::string between =
+        "Dakru kept game 1\n"
+        "Down 3 4 - - - - - - - - - - - -\n"
+        "DownUp - - - - - - - - - - - - - -\n"
+        "Up - - - - - - - - - - - - - 80\n"
+        "Call - - - - - - - - - - - 41 - -\n"
+        "dice - - - - -\n"
+        "faces 0 0 0 0 0\n"
+        "rolls 0\n"
+        "call 0\n"
+        "playing 1\n";
+    ASSERT_TRUE(decodeGameState(between).state);
+    ASSERT_TRUE(decodeGameState(kMidTurn).state);
+    const auto edit = [](std::string text, const std::string& from, const std::string& to) {
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    const std::pair<std::string, std::string> bad[] = {
+        {edit(between, "Down 3", "Down 80"), "Ones = 80"},
+        {edit(between, "Down 3", "Down 6"), "Ones = 6"},
+        {edit(between, "3 4 -", "3 5 -"), "Twos = 5"},
+        {edit(between, "Up - - - - - - - - - - - - - 80", "Up - - - - - - - - 14 - - - - 80"), "3 of kind = 14"},
+        {edit(between, "- 41 -", "- 36 -"), "Full house = 36"},
+        {edit(between, "- 41 -", "- 40 -"), "Full house = 40"},
+        {edit(between, "- 41 -", "- 59 -"), "Full house = 59"},
+        {edit(between, "Down 3 4 -", "Down - 4 -"), "Down with a gap"},
+        {edit(between, "\nUp - -", "\nUp 5 -"), "Up written from the top"},
+        {edit(between, "Down 3 4 -", "Down 3 4* -"), "a written cell marked"},
+        {edit(between, "Down 3 4 - -", "Down 3 4 -* -"), "marked between turns"},
+        {edit(kMidTurn, "Down 2 - -", "Down 2 -* -"), "marked beside a call"},
+        {edit(kMidTurn, "- -* - -", "- - - -"), "the call not marked"},
+        {edit(kMidTurn, "Up - - - - - - - - - - - - - -", "Up - - - - - - - - - - - - - -*"), "Up 14 marked"},
+        {edit(between, "rolls 0", "rolls 1"), "rolled without dice"},
+        {edit(kMidTurn, "dice 2h 2 3 3 3", "dice 2h 2 3 3 -"), "a die without a face"},
+        {edit(kMidTurn, "faces 2 2", "faces 2 4"), "faces that are not the dice"},
+        {edit(between, "dice - -", "dice -h -"), "a blank die held"},
+        {edit(between, "faces 0 0 0 0 0", "faces - - - - -"), "faces unset after a turn"},
+        {edit(between, "rolls 0", "rolls -"), "a written sheet never rolled"},
+        {edit(between, "call 0", "call -"), "a written call never set"},
+        {edit(between, "call 0", "call 12"), "a call on a written cell"},
+        {edit(kMidTurn, "call 12", "call 0"), "a Call cell marked without a call after the first roll"},
+        {edit(between, "playing 1", "playing 0"), "dealt with before the sheet is full"},
+    };
+    for (const auto& [text, what] : bad) {
+        const DecodedGameState result = decodeGameState(text);
+        EXPECT_FALSE(result.state) << what;
+        EXPECT_EQ(result.error, "a game no play can reach") << what;
+    }
+
+    // Only Call cells left and no call: the second roll is refused, so a
+    // second roll cannot have been made.
+    Play forced;
+    forced.fill(42);
+    forced.roll({2, 2, 2, 2, 2});
+    const std::string oneRoll = encodeGameState(forced.engine.gameState());
+    ASSERT_TRUE(decodeGameState(oneRoll).state);
+    std::string twoRolls = edit(oneRoll, "rolls 1", "rolls 2");
+    twoRolls = edit(twoRolls, "Call -* -* -* -* -* -* -* -* -* -* -* -* -* -*", "Call - - - - - - - - - - - - - -");
+    EXPECT_FALSE(decodeGameState(twoRolls).state);
 }
 
 TEST(KeptGame, WhatIsKeptWhenTheProgramCloses)
@@ -135,10 +206,10 @@ TEST(KeptGame, WhatIsKeptWhenTheProgramCloses)
 
 using Resume = Game;
 
-// The start looks as always; the first roll puts the kept game back, brings
-// the sheet out from under the cover and rolls on it: here its second roll,
-// with die 1 held and the call still the only yellow cell.
-TEST_F(Resume, TheFirstRollContinuesAGameKeptMidTurn)
+// The start looks as always; the first roll press puts the kept game back
+// exactly as it was left, brings the sheet out from under the cover and
+// throws nothing: here a first roll with die 1 held and a call on Full house.
+TEST_F(Resume, TheFirstRollPressShowsAGameKeptMidTurnAsItWasLeft)
 {
     Play before;
     playMidTurn(before);
@@ -155,43 +226,109 @@ TEST_F(Resume, TheFirstRollContinuesAGameKeptMidTurn)
     EXPECT_EQ(state(engine), state(startedFresh.engine));
     shell.take();
 
-    roll({2, 3, 3, 3});
-    EXPECT_EQ(shell.take(), concat(concat({"cover B"}, pictures({"d2s.jpg", "d2.jpg", "d3.jpg", "d3.jpg", "d3.jpg"},
-                                                                {"cover B", "wait d4.wav"})),
-                                   pictures({"d2s.jpg", "d2.jpg", "d3.jpg", "d3.jpg", "d3.jpg"})));
-    EXPECT_EQ(engine.RollCount(), 2);
-    EXPECT_EQ(yellow(engine), (Cells{{Column::Call, row::FullHouse}}));
-    EXPECT_EQ(value(Column::Down, 1), 2);
+    roll({});
+    EXPECT_EQ(shell.take(), concat({"cover B"}, pictures({"d2s.jpg", "d2.jpg", "d3.jpg", "d3.jpg", "d3.jpg"})));
+    EXPECT_EQ(engine.gameState(), before.engine.gameState());
     engine.Timer1();  // the sums of the kept sheet show at once, mid-turn
     EXPECT_EQ(engine.grandTotal(), 2);
-    EXPECT_EQ(engine.rollsLeftText() + engine.zvanjeText(), "2CALL");
-    click(Column::Call, row::FullHouse);
+    EXPECT_EQ(engine.rollsLeftText() + engine.zvanjeText(), "1CALL");
+    click(Column::Call, row::FullHouse);  // written with the kept dice
     EXPECT_EQ(value(Column::Call, row::FullHouse), 2 + 2 + 9 + 30);
 }
 
-// The roll acts as it would on the kept game: a fourth roll is refused
-// silently and shows the kept dice; a second roll with only Call cells left
-// asks for a call, over the sheet.
-TEST_F(Resume, ARollRefusedOnTheKeptGameLeavesItShown)
+// From a kept position the turn goes on as if the program had never closed.
+TEST_F(Resume, EveryKeptPositionPlaysOnAsBefore)
 {
-    Play threeRolls;
-    for (int n = 0; n < 3; ++n)
-        threeRolls.roll({4, 4, 5, 5, 6});
-    engine.OfferKeptGame(threeRolls.engine.gameState());
-    roll({});
-    EXPECT_EQ(shell.take(),
-              concat({"cover B"}, pictures({"d4.jpg", "d4.jpg", "d5.jpg", "d5.jpg", "d6.jpg"}, {"cover B"})));
-    EXPECT_EQ(engine.gameState(), threeRolls.engine.gameState());
+    struct Case {
+        const char* what;
+        std::function<void(Play&)> play;  // up to the kept position
+        std::function<void(Play&)> next;  // what the player does after the roll press
+    };
+    const Case cases[] = {
+        {"first roll, no call",
+         [](Play& p) {
+             p.roll({1, 2, 3, 4, 6});
+         },
+         [](Play& p) {
+             p.click(Column::Call, row::LargeStraight);  // a call is still open after the first roll
+             p.engine.Kockap_Click(1);
+             p.roll({5, 5, 5, 5});
+         }},
+        {"second roll, a die held",
+         [](Play& p) {
+             p.roll({1, 2, 3, 4, 6});
+             p.engine.Kocka_Click(5);
+             p.roll({1, 1, 1, 1});
+         },
+         [](Play& p) {
+             p.engine.Kocka_Click(5);
+             p.engine.Kocka_Click(2);
+             p.roll({6, 6, 6, 6});
+             p.click(Column::Down, 1);
+         }},
+        {"three rolls",
+         [](Play& p) {
+             p.write(Column::Down, 1);
+             for (const int face : {1, 2, 3})
+                 p.roll(Dice(kDiceCount, face));
+         },
+         [](Play& p) {
+             p.roll({});  // a fourth is refused
+             p.click(Column::Down, 2);
+         }},
+        {"forced call",
+         [](Play& p) {
+             p.fill(42), p.roll({4, 4, 4, 2, 2});
+         },
+         [](Play& p) {
+             p.engine.Roll_Click();  // refused: a call first
+             p.click(Column::Call, row::FullHouse);
+             p.click(Column::Call, row::FullHouse);
+         }},
+        {"between turns",
+         [](Play& p) {
+             p.write(Column::DownUp, 5, {5, 5, 1, 2, 3});
+         },
+         [](Play& p) { p.click(Column::Down, 1); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Play before, after;
+        c.play(before);
+        after.engine.OfferKeptGame(decoded(encodeGameState(before.engine.gameState())));
+        const bool betweenTurns = before.engine.RollCount() == 0;
+        after.roll(betweenTurns ? Dice{1, 1, 1, 1, 1} : Dice{});
+        if (betweenTurns) {
+            before.roll({1, 1, 1, 1, 1});  // the same roll without the break
+        }
+        EXPECT_EQ(after.engine.gameState(), before.engine.gameState());
+        before.shell.take();
+        after.shell.take();
+        c.next(before);
+        c.next(after);
+        EXPECT_EQ(after.engine.gameState(), before.engine.gameState());
+        EXPECT_EQ(after.shell.take(), before.shell.take());
+    }
+}
 
-    Play onlyCalls;
-    onlyCalls.fill(42);
-    onlyCalls.roll({1, 1, 1, 1, 1});
-    Play p;
-    p.engine.OfferKeptGame(onlyCalls.engine.gameState());
-    p.roll({});
-    EXPECT_EQ(p.shell.take(), concat({"cover B"}, pictures(std::vector<std::string>(kDiceCount, "d1.jpg"),
-                                                           {"message You must place a call first !"})));
-    EXPECT_EQ(p.engine.gameState(), onlyCalls.engine.gameState());
+// NEW never drops a score: a kept full sheet not yet dealt with is handed
+// over first, with no question, and only the next NEW asks.
+TEST_F(Resume, ANewGameHandsOverAKeptFullSheetFirst)
+{
+    Play full;
+    full.fill(56);
+    engine.OfferKeptGame(decoded(encodeGameState(full.engine.gameState())));
+    engine.NewGame_Click();
+    const Log log = shell.take();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(Log(log.end() - 2, log.end()), (Log{"cover F", "handover 468"}));
+    EXPECT_EQ(std::ranges::count_if(log, [](const std::string& line) { return line.starts_with("ask"); }), 0);
+    EXPECT_FALSE(engine.keptGameWaiting());
+    EXPECT_EQ(engine.gameToKeep(), full.engine.gameState());  // kept until the score is dealt with
+    engine.ScoreDealtWith();
+    EXPECT_FALSE(engine.gameToKeep());
+    engine.NewGame_Click();
+    EXPECT_EQ(shell.take().front(), "ask Are you sure you want to play a New Game?");
 }
 
 TEST_F(Resume, ANewGameDropsTheKeptGame)

@@ -1,9 +1,11 @@
 // Many complete games with random dice and random choices, by a player who
-// also clicks black cells, with every write and the game end checked.
+// also clicks black cells and sometimes takes a write back, with every write,
+// the game end and the kept-game file of every position checked.
 
 #include <algorithm>
 #include <random>
 
+#include "game_state_codec.h"
 #include "harness.h"
 
 namespace dakru::test {
@@ -97,7 +99,12 @@ protected:
                 const Cells marked = yellow(engine);
                 const auto [column, row] = pick(marked.empty() || chance(0.3) ? fillOrder() : marked);
                 click(column, row);
+                if (chance(0.05))
+                    engine.Undo();
             }
+            // Every position play reaches is kept and read back whole.
+            const GameState& now = engine.gameState();
+            ASSERT_EQ(decodeGameState(encodeGameState(now)).state, now) << encodeGameState(now);
         }
     }
 };

@@ -37,6 +37,27 @@ TEST_F(Undo, TakesBackAWriteOnceAndTheSumsFollowOnTheNextTick)
     EXPECT_EQ(value(Column::DownUp, row::Minimum), 5);
 }
 
+// Before the program's first turn has ended the sums are blank; taking back
+// that turn's write leaves them blank, a later one shows them again.
+TEST_F(Undo, TheFirstWriteTakenBackLeavesBlankSumsBlank)
+{
+    roll({1, 1, 2, 3, 4});
+    click(Column::Down, 1);
+    engine.Timer1();
+    ASSERT_EQ(engine.grandTotal(), 2);
+    engine.Undo();
+    engine.Timer1();
+    EXPECT_EQ(engine.grandTotal(), std::nullopt);
+    EXPECT_EQ(engine.sum(Section::Middle, Column::Call), std::nullopt);
+    EXPECT_EQ(engine.total(Section::Lower), std::nullopt);
+    click(Column::Down, 1);
+    engine.Timer1();
+    write(Column::Down, 2, {2, 2, 2, 2, 2});
+    engine.Undo();
+    engine.Timer1();
+    EXPECT_EQ(engine.grandTotal(), 2);
+}
+
 TEST_F(Undo, TakesBackACallWithTheHoldsAsTheyWereBeforeIt)
 {
     roll({2, 2, 3, 3, 3});

@@ -91,7 +91,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
-    if (const std::optional<GameState> kept = playerFiles_.loadKeptGame()) {
+    if (const std::optional<GameState> kept = playerFiles_.takeKeptGame()) {
         engine_.OfferKeptGame(*kept);
     }
 
@@ -254,6 +254,9 @@ void Form1::redraw()
     }
     cursor_->follow(engine_);
     access_->follow(engine_, cursor_->place());
+    // Every action and tick ends here: the kept game follows the game as soon
+    // as it changes (an unchanged game writes nothing).
+    playerFiles_.keep(engine_.gameToKeep());
 }
 
 void Form1::Timer1_Timer()
@@ -501,7 +504,7 @@ scores::HighScoreWindow& Form1::highScores()
             .hideRoll =
                 [this] {
                     engine_.ScoreDealtWith();
-                    playerFiles_.keep(std::nullopt);  // a game whose score is dealt with is over
+                    redraw();  // a game whose score is dealt with is over and no longer kept
                 },
             .soundOff = [this] { return engine_.soundOff(); },
             // The insertion has already consulted the sound switch.
