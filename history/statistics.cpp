@@ -116,4 +116,43 @@ CellMeans cellMeans(const std::vector<FinishedGame>& games)
     return means;
 }
 
+SumMeans sumMeans(const std::vector<FinishedGame>& games)
+{
+    SumMeans means{};
+    for (const FinishedGame& game : games) {
+        for (std::size_t section = 0; section < means.size(); ++section) {
+            for (std::size_t column = 0; column < means[section].size(); ++column) {
+                means[section][column] += game.sectionSums[section][column];
+            }
+        }
+    }
+    if (!games.empty()) {
+        for (auto& section : means) {
+            for (double& mean : section) {
+                mean /= static_cast<double>(games.size());
+            }
+        }
+    }
+    return means;
+}
+
+double rowStrength(int row, double value)
+{
+    // The best value of each row from 9 (3 of kind) to 14 (Dakru).
+    constexpr std::array<double, 6> kLowerBest{28, 35, 45, 58, 64, 80};
+    constexpr double kFewestPips = 5;  // five ones
+    constexpr double kMostPips = 30;   // five sixes
+    double strength = 0;
+    if (row >= 1 && row <= 6) {
+        strength = value / (5.0 * row);
+    } else if (row == 7) {
+        strength = (kMostPips - value) / (kMostPips - kFewestPips);
+    } else if (row == 8) {
+        strength = (value - kFewestPips) / (kMostPips - kFewestPips);
+    } else if (row >= 9 && row <= kRows) {
+        strength = value / kLowerBest[static_cast<std::size_t>(row - 9)];
+    }
+    return std::clamp(strength, 0.0, 1.0);
+}
+
 }  // namespace dakru::history

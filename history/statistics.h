@@ -48,4 +48,13 @@ Histogram histogram(std::span<const int> scores, int maxBins);
 using CellMeans = std::array<std::array<double, kColumns>, kRows>;
 CellMeans cellMeans(const std::vector<FinishedGame>& games);
 
+// Each section sum's mean over the games: [section][column].
+using SumMeans = std::array<std::array<double, kColumns>, kSections>;
+SumMeans sumMeans(const std::vector<FinishedGame>& games);
+
+// How good a value is for its row (1 to 14), from 0, the worst the dice can
+// give, to 1, the best: a full row of the face, both straights, five sixes for
+// Maximum, and five ones for Minimum, which counts against the middle sum.
+double rowStrength(int row, double value);
+
 }  // namespace dakru::history

@@ -108,5 +108,35 @@ TEST(Statistics, CellMeansFollowTheReadingOrder)
     }
 }
 
+TEST(Statistics, SumMeansAverageEachSectionAndColumn)
+{
+    // Section s, column c of game n holds n + 10 s + c.
+    const SumMeans means = sumMeans({sampleGame(2), sampleGame(5)});
+    EXPECT_DOUBLE_EQ(means[0][0], 3.5);
+    EXPECT_DOUBLE_EQ(means[1][3], 16.5);
+    EXPECT_DOUBLE_EQ(means[2][1], 24.5);
+    EXPECT_DOUBLE_EQ(sumMeans({})[2][3], 0);
+}
+
+TEST(Statistics, RowStrengthRunsFromTheWorstToTheBestTheDiceGive)
+{
+    struct Case {
+        int row;
+        double value;
+        double strength;
+    };
+    const Case cases[] = {
+        {1, 0, 0},   {1, 5, 1},       {6, 15, 0.5},   {6, 30, 1},  // a full row of the face is the best
+        {7, 5, 1},   {7, 30, 0},      {7, 17.5, 0.5},              // a low Minimum is good
+        {8, 30, 1},  {8, 5, 0},                                    // a high Maximum is good
+        {9, 28, 1},  {10, 17.5, 0.5}, {11, 45, 1},    {12, 58, 1}, {13, 32, 0.5},
+        {14, 80, 1}, {14, 0, 0},      {14, 200, 1},   {1, -3, 0},  // out of range: clamped
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "row " << c.row << " value " << c.value);
+        EXPECT_DOUBLE_EQ(rowStrength(c.row, c.value), c.strength);
+    }
+}
+
 }  // namespace
 }  // namespace dakru::history::test
