@@ -18,6 +18,10 @@ CommandLine readCommandLine(const QStringList& arguments)
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Show the toolkit's warnings on standard error."));
     parser.addOption(verbose);
+    const QCommandLineOption exportHistory(QStringLiteral("export-history"),
+                                           QStringLiteral("Write every finished game to <file> as CSV, and exit."),
+                                           QStringLiteral("file"));
+    parser.addOption(exportHistory);
 
     const bool understood = parser.parse(arguments);
     // The toolkit's options are listed by the toolkit, which then ends the program.
@@ -32,6 +36,9 @@ CommandLine readCommandLine(const QStringList& arguments)
     } else if (parser.isSet(version)) {
         line.request = CommandLine::Request::ShowVersion;
         line.text = QStringLiteral("dakru %1.%2.%3\n").arg(version::major).arg(version::minor).arg(version::revision);
+    } else if (understood && parser.isSet(exportHistory) && parser.positionalArguments().isEmpty()) {
+        line.request = CommandLine::Request::ExportHistory;
+        line.exportFile = parser.value(exportHistory);
     } else if (!understood || !parser.positionalArguments().isEmpty()) {
         line.request = CommandLine::Request::Refuse;
         const QString what = understood

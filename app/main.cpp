@@ -8,6 +8,7 @@
 #include "command_line.h"
 #include "data_folder.h"
 #include "game.h"
+#include "history_export.h"
 #include "score_file_location.h"
 
 namespace {
@@ -27,6 +28,14 @@ dakru::app::CommandLine readCommandLine()
     return dakru::app::readCommandLine(QCoreApplication::arguments());
 }
 
+// The player's own files (the kept game, the settings, the history), in the
+// folder the standard paths give the program under its own name.
+std::filesystem::path playerFolder()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Dakru"));
+    return std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -43,6 +52,11 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(early.text), stdout);
         return 0;
     }
+    // The export needs no screen either.
+    if (early.request == Request::ExportHistory) {
+        const QCoreApplication bare(argc, argv);
+        return dakru::app::exportHistory(playerFolder(), std::filesystem::path(early.exportFile.toStdU16String()));
+    }
     if (!early.verbose && !qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
         qInstallMessageHandler(quietToolkit);
 
@@ -51,7 +65,7 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(line.text), stderr);
         return 2;
     }
-    QApplication::setApplicationName(QStringLiteral("Dakru"));
+    const std::filesystem::path player = playerFolder();
     QApplication::setDesktopFileName(QStringLiteral(DAKRU_APP_ID));
 
     const QString programDir = QCoreApplication::applicationDirPath();
@@ -68,8 +82,7 @@ int main(int argc, char** argv)
     dakru::ui::Game game({
         .data = dataPath,
         .tableFile = dakru::scores::scoreFileLocation(dataDir),
-        .player = std::filesystem::path(
-            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()),
+        .player = player,
     });
     game.start();
     return QApplication::exec();

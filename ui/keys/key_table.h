@@ -9,7 +9,20 @@ class QKeyEvent;
 namespace dakru::ui {
 
 // What a key does in the main window when it is released.
-enum class KeyAction { Roll, Exit, NewGame, HighScores, ToggleSound, HoldDie1, HoldDie2, HoldDie3, HoldDie4, HoldDie5, Undo };
+enum class KeyAction {
+    Roll,
+    Exit,
+    NewGame,
+    HighScores,
+    ToggleSound,
+    HoldDie1,
+    HoldDie2,
+    HoldDie3,
+    HoldDie4,
+    HoldDie5,
+    Undo,
+    Statistics
+};
 
 // Die 1 to 5 for the hold actions, 0 for the others.
 int dieOf(KeyAction action);
@@ -34,7 +47,7 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// Ctrl+Z takes back the last write or call.
+// Ctrl+Z takes back the last write or call; F4 opens the statistics.
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
 
 // The same for a key event of the platform the program runs on.

@@ -14,6 +14,7 @@
 #include "cover.h"
 #include "grid_lines.h"
 #include "highlight_frame.h"
+#include "history_database.h"
 #include "main_layout.h"
 #include "sheet_access.h"
 #include "sheet_cursor.h"
@@ -88,6 +89,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
       services_(std::move(services)),
       engine_(*this, services_.random),
       playerFiles_(services_.playerDir),
+      history_(services_.playerDir.empty() ? std::filesystem::path()
+                                           : services_.playerDir / history::HistoryDatabase::kFileName),
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
@@ -250,6 +253,7 @@ void Form1::redraw()
     showText(labels_.rollsLeft, engine_.rollsLeftText());
     cursor_->follow(engine_);
     access_->follow(engine_, cursor_->place());
+    history_.follow(engine_.gameState());
 }
 
 void Form1::Timer1_Timer()
@@ -407,6 +411,7 @@ void Form1::Form_KeyUp(KeyAction action)
         playerFiles_.rememberSoundOff(engine_.soundOff());
         break;
     case KeyAction::Undo: engine_.Undo(); break;
+    case KeyAction::Statistics: Statistics_Click(); break;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:
@@ -455,6 +460,18 @@ void Form1::Info_Click()
     about_->activateWindow();
 }
 
+// The figures are read afresh each time, so that a game just finished is among them.
+void Form1::Statistics_Click()
+{
+    if (statistics_) {
+        statistics_->close();
+    }
+    statistics_ = new statistics::StatisticsWindow(history_.games());
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
+}
+
 // Ends the program at once: nothing is asked; a game in progress is kept.
 void Form1::Exitb_Click()
 {
@@ -468,6 +485,9 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     if (highScores_) {
         highScores_->close();
+    }
+    if (statistics_) {
+        statistics_->close();
     }
     timer1_.stop();
     timer2_.stop();
@@ -539,6 +559,7 @@ void Form1::showDiePicture(int die, const std::string& fileName)
 
 void Form1::handOverFinalScore(std::int16_t FinalScore)
 {
+    history_.handedOver(engine_.gameState());
     highScores().handOver(FinalScore);
 }
 

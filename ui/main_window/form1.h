@@ -13,6 +13,7 @@
 #include "cursor_steps.h"
 #include "dialogs.h"
 #include "engine.h"
+#include "game_history.h"
 #include "high_score_window.h"
 #include "key_table.h"
 #include "picture_cache.h"
@@ -20,6 +21,7 @@
 #include "random_source.h"
 #include "sheet_labels.h"
 #include "shell.h"
+#include "statistics_window.h"
 
 namespace dakru::ui {
 
@@ -62,6 +64,7 @@ public:
     // no owner, so that either can lie behind this one, and end with it.
     scores::HighScoreWindow* highScoreWindow() const { return highScores_; }
     AboutWindow* aboutWindow() const { return about_; }
+    statistics::StatisticsWindow* statisticsWindow() const { return statistics_; }
 
     // Shell.
     void playCue(Cue cue) override;
@@ -94,6 +97,7 @@ private:
     bool WriteAtCursor();
     void HighScores_Click();
     void Info_Click();
+    void Statistics_Click();
     void Exitb_Click();
     scores::HighScoreWindow& highScores();
     void redraw();
@@ -101,6 +105,7 @@ private:
     Form1Services services_;
     Engine engine_;
     PlayerFiles playerFiles_;
+    statistics::GameHistory history_;
     PictureCache pictures_;
 
     CoverPicture* image1_ = nullptr;
@@ -116,6 +121,7 @@ private:
     CursorKeys cursorKeys_;     // arrows and Tab pressed while this window had the keyboard
     QPointer<scores::HighScoreWindow> highScores_;
     QPointer<AboutWindow> about_;
+    QPointer<statistics::StatisticsWindow> statistics_;
 };
 
 }  // namespace dakru::ui
