@@ -388,6 +388,18 @@ void printTable(const Options& options, const Figures& f)
         sign(extraLibraries) + std::to_string(extraLibraries), "<= 80");
 }
 
+// The history's rows come from a program of their own, which prints them.
+void printHistoryRows()
+{
+    std::cout << std::flush;
+    char* arguments[] = {const_cast<char*>(DAKRU_BENCH_HISTORY), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, DAKRU_BENCH_HISTORY, nullptr, nullptr, arguments, environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+}
+
 }  // namespace
 }  // namespace dakru::bench
 
@@ -410,5 +422,6 @@ int main(int argc, char** argv)
         return 1;
     }
     printTable(*options, figures);
+    printHistoryRows();
     return 0;
 }

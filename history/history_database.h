@@ -37,7 +37,7 @@ public:
     // Adds one game. False when it could not be kept (reported on standard error).
     bool record(const FinishedGame& game);
 
-    // Every game, in the order they ended.
+    // Every game, in the order they were recorded: the order they ended.
     std::vector<FinishedGame> games();
 
     const std::filesystem::path& file() const { return file_; }

@@ -77,7 +77,7 @@ TEST_F(History, OpeningCreatesTheMissingPlayerFolder)
     EXPECT_TRUE(std::filesystem::exists(nested));
 }
 
-TEST_F(History, GamesReadBackWholeInTheOrderTheyEnded)
+TEST_F(History, GamesReadBackWholeInTheOrderRecorded)
 {
     {
         auto history = HistoryDatabase::open(file());
@@ -88,7 +88,7 @@ TEST_F(History, GamesReadBackWholeInTheOrderTheyEnded)
     }
     auto reopened = HistoryDatabase::open(file());
     ASSERT_TRUE(reopened);
-    EXPECT_EQ(reopened->games(), (std::vector{sampleGame(1), sampleGame(3), sampleGame(5)}));
+    EXPECT_EQ(reopened->games(), (std::vector{sampleGame(5), sampleGame(1), sampleGame(3)}));
 }
 
 TEST_F(History, FirstSchemaIsUpgradedKeepingItsGamesAsUnassisted)
