@@ -393,11 +393,15 @@ void printHistoryRows()
 {
     std::cout << std::flush;
     char* arguments[] = {const_cast<char*>(DAKRU_BENCH_HISTORY), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, DAKRU_BENCH_HISTORY, nullptr, nullptr, arguments, environ) == 0) {
+    if (posix_spawn(&pid, DAKRU_BENCH_HISTORY, &actions, nullptr, arguments, environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
     }
+    posix_spawn_file_actions_destroy(&actions);
 }
 
 }  // namespace
