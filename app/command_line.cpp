@@ -41,9 +41,9 @@ CommandLine readCommandLine(const QStringList& arguments)
         line.exportFile = parser.value(exportHistory);
     } else if (!understood || !parser.positionalArguments().isEmpty()) {
         line.request = CommandLine::Request::Refuse;
-        const QString what = understood
-            ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
-            : parser.errorText();
+        const QString what =
+            understood ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
+                       : parser.errorText();
         line.text = what + QLatin1Char('\n') + parser.helpText();
     }
     return line;

@@ -10,7 +10,7 @@ bool holdsGameData(const QString& folder)
 {
     const QDir dir(folder);
     return QFileInfo(dir.filePath(QStringLiteral("Pictures"))).isDir()
-        && QFileInfo(dir.filePath(QStringLiteral("Sounds"))).isDir();
+           && QFileInfo(dir.filePath(QStringLiteral("Sounds"))).isDir();
 }
 
 }  // namespace

@@ -69,9 +69,9 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral(DAKRU_APP_ID));
 
     const QString programDir = QCoreApplication::applicationDirPath();
-    const dakru::app::DataSearch search = dakru::app::findDataFolder(
-        programDir, QStringLiteral(DAKRU_RELATIVE_DATA_DIR),
-        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    const dakru::app::DataSearch search =
+        dakru::app::findDataFolder(programDir, QStringLiteral(DAKRU_RELATIVE_DATA_DIR),
+                                   QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
     if (!search.folder) {
         std::fprintf(stderr, "dakru: no Pictures and Sounds folders found in %s; playing without them\n",
                      qPrintable(search.places.join(QStringLiteral(", "))));

@@ -255,8 +255,8 @@ Work workOf(const Window& window)
         long long onCpu = 0;
         if (schedstat >> onCpu)
             work.cpuSeconds += static_cast<double>(onCpu) / 1e9;
-        work.switches += statusValue(task.path() / "status", "voluntary_ctxt_switches") +
-                         statusValue(task.path() / "status", "nonvoluntary_ctxt_switches");
+        work.switches += statusValue(task.path() / "status", "voluntary_ctxt_switches")
+                         + statusValue(task.path() / "status", "nonvoluntary_ctxt_switches");
     }
     return work;
 }
@@ -365,9 +365,8 @@ void printTable(const Options& options, const Figures& f)
               << " s after the intro; sound: " << (audio && *audio ? audio : "default") << " audio driver\n\n";
     const auto row = [](std::string_view figure, const std::string& game, const std::string& bare,
                         const std::string& versus, std::string_view target) {
-        std::printf("| %-28.*s | %-15s | %-15s | %-12s | %-14.*s |\n", static_cast<int>(figure.size()),
-                    figure.data(), game.c_str(), bare.c_str(), versus.c_str(), static_cast<int>(target.size()),
-                    target.data());
+        std::printf("| %-28.*s | %-15s | %-15s | %-12s | %-14.*s |\n", static_cast<int>(figure.size()), figure.data(),
+                    game.c_str(), bare.c_str(), versus.c_str(), static_cast<int>(target.size()), target.data());
     };
     const auto sign = [](double value) { return value < 0 ? std::string() : std::string("+"); };
     row("figure", "Dakru", "bare window", "Dakru/bare", "target");
@@ -379,10 +378,8 @@ void printTable(const Options& options, const Figures& f)
     const double extraMb = f.game.peakMb - f.bare.peakMb;
     row("peak memory", fixed(f.game.peakMb, 1) + " MB", fixed(f.bare.peakMb, 1) + " MB",
         sign(extraMb) + fixed(extraMb, 1) + " MB", "<= +6 MB");
-    row("idle CPU", fixed(f.game.idleCpuPercent, 3) + " %", fixed(f.bare.idleCpuPercent, 3) + " %", "",
-        "<= 0.05 %");
-    row("idle wakeups", fixed(f.game.wakeupsPerSecond, 1) + " /s", fixed(f.bare.wakeupsPerSecond, 1) + " /s", "",
-        "");
+    row("idle CPU", fixed(f.game.idleCpuPercent, 3) + " %", fixed(f.bare.idleCpuPercent, 3) + " %", "", "<= 0.05 %");
+    row("idle wakeups", fixed(f.game.wakeupsPerSecond, 1) + " /s", fixed(f.bare.wakeupsPerSecond, 1) + " /s", "", "");
     const int extraLibraries = f.game.libraries - f.bare.libraries;
     row("shared libraries", std::to_string(f.game.libraries), std::to_string(f.bare.libraries),
         sign(extraLibraries) + std::to_string(extraLibraries), "<= 80");

@@ -21,8 +21,8 @@ enum class Cue {
 };
 
 inline constexpr Cue kAllCues[] = {
-    Cue::Intro, Cue::MouseOver, Cue::Check, Cue::ClickYellow, Cue::Dice1, Cue::Dice2,
-    Cue::Dice3, Cue::Dice4, Cue::Dice5, Cue::FiveOfKind, Cue::ScoreHigh, Cue::ScoreNo,
+    Cue::Intro, Cue::MouseOver, Cue::Check, Cue::ClickYellow, Cue::Dice1,     Cue::Dice2,
+    Cue::Dice3, Cue::Dice4,     Cue::Dice5, Cue::FiveOfKind,  Cue::ScoreHigh, Cue::ScoreNo,
 };
 
 // File name of a cue inside the Sounds folder.

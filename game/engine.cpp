@@ -11,8 +11,7 @@ namespace {
 
 constexpr Cue rollingCue(int dice)
 {
-    constexpr std::array<Cue, kDiceCount> cues{Cue::Dice1, Cue::Dice2, Cue::Dice3, Cue::Dice4,
-                                               Cue::Dice5};
+    constexpr std::array<Cue, kDiceCount> cues{Cue::Dice1, Cue::Dice2, Cue::Dice3, Cue::Dice4, Cue::Dice5};
     return cues[dice - 1];
 }
 

@@ -29,8 +29,8 @@ public:
     void Kockap_Click(int die);               // a click on the picture: hold, then Kockep
     void Cell_Click(Column column, int row);  // any of the 56 writable cells, row 1 to 14
     void NewGame_Click();
-    void ToggleSound();                       // the S key
-    void setSoundOff(bool off);               // the switch as the player left it last time
+    void ToggleSound();          // the S key
+    void setSoundOff(bool off);  // the switch as the player left it last time
 
     // Ctrl+Z: takes back the last write or call, as long as no roll has been
     // made since and the game-end hand-over has not started. One step only.

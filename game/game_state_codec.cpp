@@ -123,8 +123,8 @@ std::string encodeGameState(const GameState& state)
     for (const std::optional<int>& face : state.DiceFaces) {
         text += ' ' + numberText(face);
     }
-    text += "\nrolls " + numberText(state.RollCount) + "\ncall " + numberText(state.CalledRow) + "\nplaying " +
-            (state.rollVisible ? "1" : "0") + '\n';
+    text += "\nrolls " + numberText(state.RollCount) + "\ncall " + numberText(state.CalledRow) + "\nplaying "
+            + (state.rollVisible ? "1" : "0") + '\n';
     return text;
 }
 
@@ -145,8 +145,8 @@ DecodedGameState decodeGameState(std::string_view text)
         return {std::nullopt, "damaged header"};
     }
     if (*version != kGameStateVersion) {
-        return {std::nullopt, "version " + std::to_string(*version) + ", this program reads version " +
-                                  std::to_string(kGameStateVersion)};
+        return {std::nullopt, "version " + std::to_string(*version) + ", this program reads version "
+                                  + std::to_string(kGameStateVersion)};
     }
     const auto damaged = [](int line) {
         return DecodedGameState{std::nullopt, "damaged at line " + std::to_string(line)};

@@ -62,25 +62,18 @@ int RowValue(int row, const std::array<int, kDiceCount>& faces)
     }
     switch (row) {
     case row::Minimum:
-    case row::Maximum:
-        return sum;
-    case row::ThreeOfKind:
-        return ofAKind(counts, 3, 10);
-    case row::SmallStraight:
-        return showsAll(counts, 1) ? 35 : 0;
-    case row::LargeStraight:
-        return showsAll(counts, 2) ? 45 : 0;
+    case row::Maximum: return sum;
+    case row::ThreeOfKind: return ofAKind(counts, 3, 10);
+    case row::SmallStraight: return showsAll(counts, 1) ? 35 : 0;
+    case row::LargeStraight: return showsAll(counts, 2) ? 45 : 0;
     case row::FullHouse: {
         const bool three = anyCount(counts, [](int n) { return n >= 3; });
         const bool pair = anyCount(counts, [](int n) { return n == 2; });
         return three && pair ? sum + 30 : 0;
     }
-    case row::Poker:
-        return ofAKind(counts, 4, 40);
-    case row::Dakru:
-        return ofAKind(counts, 5, 50);
-    default:
-        return 0;
+    case row::Poker: return ofAKind(counts, 4, 40);
+    case row::Dakru: return ofAKind(counts, 5, 50);
+    default: return 0;
     }
 }
 

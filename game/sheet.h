@@ -8,14 +8,12 @@ namespace dakru {
 // The four writable columns, left to right.
 enum class Column { Down, DownUp, Up, Call };
 inline constexpr int kColumnCount = 4;
-inline constexpr std::array<Column, kColumnCount> kColumns{Column::Down, Column::DownUp, Column::Up,
-                                                          Column::Call};
+inline constexpr std::array<Column, kColumnCount> kColumns{Column::Down, Column::DownUp, Column::Up, Column::Call};
 
 // The three sections of the sheet, each closed by a sum row.
 enum class Section { Upper, Middle, Lower };
 inline constexpr int kSectionCount = 3;
-inline constexpr std::array<Section, kSectionCount> kSections{Section::Upper, Section::Middle,
-                                                             Section::Lower};
+inline constexpr std::array<Section, kSectionCount> kSections{Section::Upper, Section::Middle, Section::Lower};
 
 // Scoring rows, numbered 1 to 14 from the top without the sum rows.
 inline constexpr int kRowCount = 14;
@@ -33,8 +31,14 @@ inline constexpr int Dakru = 14;
 inline constexpr int kDiceCount = 5;
 inline constexpr int kCellCount = kColumnCount * kRowCount;  // 56: a full sheet
 
-constexpr int index(Column column) { return static_cast<int>(column); }
-constexpr int index(Section section) { return static_cast<int>(section); }
+constexpr int index(Column column)
+{
+    return static_cast<int>(column);
+}
+constexpr int index(Section section)
+{
+    return static_cast<int>(section);
+}
 
 // A writable cell: its score once written ("0" is a written score), and whether
 // it may be written now (yellow on the sheet).

@@ -28,7 +28,10 @@ char encodeOne(char32_t c)
     return '?';
 }
 
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool isContinuation(unsigned char b)
+{
+    return (b & 0xC0) == 0x80;
+}
 
 }  // namespace
 

@@ -43,8 +43,7 @@ std::filesystem::path scoreFileLocation(const QString& dataDir, const QString& u
     QDir().mkpath(user.absolutePath());
     if (!QFile::exists(userTable) && QFile::exists(shippedTable) && QFile::copy(shippedTable, userTable)) {
         // The shipped copy may be read-only; the player's own copy must not be.
-        QFile::setPermissions(userTable, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
-                                             | QFile::WriteUser);
+        QFile::setPermissions(userTable, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     }
     return user.filesystemAbsolutePath() / kTableFileName.toStdU16String();
 }

@@ -48,7 +48,10 @@ bool isSpecial(const fs::path& target)
     return fs::exists(status) && !fs::is_regular_file(status);
 }
 
-QString qtPath(const fs::path& path) { return QString::fromStdU16String(path.u16string()); }
+QString qtPath(const fs::path& path)
+{
+    return QString::fromStdU16String(path.u16string());
+}
 
 std::string fileContent(const HighScoreTable& table)
 {
@@ -194,10 +197,12 @@ std::optional<HighScoreTable> updateTable(const fs::path& file, const std::funct
 
 bool writeTable(const fs::path& file, const HighScoreTable& table)
 {
-    return updateTable(file, [&table](HighScoreTable& current) {
-               current = table;
-               return true;
-           }).has_value();
+    return updateTable(file,
+                       [&table](HighScoreTable& current) {
+                           current = table;
+                           return true;
+                       })
+        .has_value();
 }
 
 }  // namespace dakru::scores

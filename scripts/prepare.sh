@@ -17,6 +17,9 @@ packages=(
 if [ "${with_tests:-0}" = 1 ]; then
   packages+=(libgtest-dev desktop-file-utils appstream)
 fi
+if [ "${lint:-0}" = 1 ]; then
+  packages+=(clang-format clang-tidy)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

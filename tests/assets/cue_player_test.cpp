@@ -58,8 +58,8 @@ protected:
         put(36 + 2 * count, 4);
         out.write("WAVEfmt ", 8);
         // Chunk size, PCM, mono, rate, bytes a second, bytes a frame, bits a sample.
-        for (const auto& [value, bytes] : {std::pair<std::uint32_t, int>{16, 4}, {1, 2}, {1, 2},
-                                          {kRate, 4}, {2 * kRate, 4}, {2, 2}, {16, 2}})
+        for (const auto& [value, bytes] :
+             {std::pair<std::uint32_t, int>{16, 4}, {1, 2}, {1, 2}, {kRate, 4}, {2 * kRate, 4}, {2, 2}, {16, 2}})
             put(value, bytes);
         out.write("data", 4);
         put(2 * count, 4);
@@ -93,8 +93,7 @@ protected:
         return 1000.0 * double(frames) / kDeviceRate;
     }
 
-    const fs::path dir = fs::temp_directory_path()
-                         / ("dakru-cues-" + std::to_string(std::random_device{}()));
+    const fs::path dir = fs::temp_directory_path() / ("dakru-cues-" + std::to_string(std::random_device{}()));
     const fs::path output = dir / "output.raw";
 };
 
@@ -210,8 +209,7 @@ TEST_F(SdlCuePlayerTest, WithoutAnAudioDeviceEveryCueReturnsAtOnce)
     });
     const std::string told = testing::internal::GetCapturedStderr();
     EXPECT_LT(took, 1000);
-    EXPECT_EQ(std::ranges::count(told, '\n'), 1)
-        << "one line about the device, none per file or play: " << told;
+    EXPECT_EQ(std::ranges::count(told, '\n'), 1) << "one line about the device, none per file or play: " << told;
 }
 
 }  // namespace

@@ -50,8 +50,14 @@ std::vector<Picture> pictures()
     return all;
 }
 
-std::string ordinaryFile(const Picture& picture) { return "Pictures/" + picture.name + ".jpg"; }
-std::string denseFile(const Picture& picture) { return "Pictures/" + picture.name + "@2x.jpg"; }
+std::string ordinaryFile(const Picture& picture)
+{
+    return "Pictures/" + picture.name + ".jpg";
+}
+std::string denseFile(const Picture& picture)
+{
+    return "Pictures/" + picture.name + "@2x.jpg";
+}
 
 TEST(PictureAssets, EveryPictureDecodesAtItsSize)
 {
@@ -77,8 +83,7 @@ TEST(PictureAssets, EveryPictureDecodesAtItsSize)
 TEST(PictureAssets, IcoHoldsEveryIconSizeItCan)
 {
     QImageReader reader(assetPath("icons/dakru.ico"));
-    ASSERT_EQ(reader.imageCount(), int(std::size(kIcoSizes)))
-        << reader.errorString().toStdString();
+    ASSERT_EQ(reader.imageCount(), int(std::size(kIcoSizes))) << reader.errorString().toStdString();
     for (const int size : kIcoSizes) {
         const QImage image = reader.read();
         EXPECT_EQ(std::pair(image.width(), image.height()), std::pair(size, size));
@@ -142,10 +147,9 @@ TEST(PictureAssets, TextLiesOnDarkGroundAndMenuWordsInTheirHotSpots)
         };
         EXPECT_EQ(brighterThan(cover, at(0, 105, 353, 306), 59), 0)
             << suffix << ": the sheet's captions need a dark ground";
-        EXPECT_EQ(brighterThan(scores, at(16, 88, 268, 238), 59), 0)
-            << suffix << ": the entries need a dark ground";
-        for (const QRect spot : {at(24, 432, 59, 33), at(16, 480, 57, 25), at(80, 480, 121, 25),
-                                 at(208, 480, 57, 25), at(272, 480, 65, 25)})
+        EXPECT_EQ(brighterThan(scores, at(16, 88, 268, 238), 59), 0) << suffix << ": the entries need a dark ground";
+        for (const QRect spot : {at(24, 432, 59, 33), at(16, 480, 57, 25), at(80, 480, 121, 25), at(208, 480, 57, 25),
+                                 at(272, 480, 65, 25)})
             EXPECT_GE(brighterThan(cover, spot, 140), 40 * scale * scale)
                 << suffix << ": no word in the hot spot at " << spot.x() << "," << spot.y();
         EXPECT_GE(brighterThan(scores, at(104, 320, 97, 30), 140), 40 * scale * scale)

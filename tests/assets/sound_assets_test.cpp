@@ -50,8 +50,7 @@ TEST(SoundAssets, EveryCueIsLoudMono16BitPcmWithoutClicks)
         EXPECT_EQ(sound.format.channels, 1) << name;
         EXPECT_EQ(sound.format.freq, 22050) << name;
         // SDL expands compressed files as it loads them; plain PCM already holds every byte.
-        EXPECT_GE(fs::file_size(soundFile(cue)), 44 + 2 * sound.samples.size())
-            << name << " is not PCM";
+        EXPECT_GE(fs::file_size(soundFile(cue)), 44 + 2 * sound.samples.size()) << name << " is not PCM";
         const auto peak = std::ranges::max(sound.samples, {}, [](int s) { return std::abs(s); });
         EXPECT_GE(std::abs(int(peak)), 32767 * 3 / 10) << name << " is too quiet, or silent";
         EXPECT_LE(std::abs(int(sound.samples.front())), 330) << name << " clicks as it starts";

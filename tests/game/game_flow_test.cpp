@@ -86,7 +86,8 @@ TEST_F(Flow, NewGameOnAFullSheetHandsTheScoreOverFirst)
     for (const bool watchFired : {false, true}) {
         Play p;
         p.fill(56);
-        if (watchFired) p.engine.Timer2();
+        if (watchFired)
+            p.engine.Timer2();
         p.shell.take();
         p.engine.NewGame_Click();
         EXPECT_EQ(p.shell.take(), (Log{"cover F", "handover 468"})) << watchFired;

@@ -32,7 +32,8 @@ public:
     void playCueAndWait(Cue cue) override
     {
         log.push_back("wait " + std::string(cueFileName(cue)));
-        if (whileCuePlaying) whileCuePlaying();
+        if (whileCuePlaying)
+            whileCuePlaying();
     }
     void showMessage(const std::string& text) override { log.push_back("message " + text); }
     bool askYesNo(const std::string& text) override
@@ -48,7 +49,8 @@ public:
     void handOverFinalScore(std::int16_t FinalScore) override
     {
         log.push_back("handover " + std::to_string(FinalScore));
-        if (whileHandingOver) whileHandingOver();
+        if (whileHandingOver)
+            whileHandingOver();
     }
     Log take() { return std::exchange(log, {}); }
 };
@@ -69,10 +71,14 @@ public:
 inline Cells fillOrder()
 {
     Cells order;
-    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::Down, row);
-    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::DownUp, row);
-    for (int row = kRowCount; row >= 1; --row) order.emplace_back(Column::Up, row);
-    for (int row = 1; row <= kRowCount; ++row) order.emplace_back(Column::Call, row);
+    for (int row = 1; row <= kRowCount; ++row)
+        order.emplace_back(Column::Down, row);
+    for (int row = 1; row <= kRowCount; ++row)
+        order.emplace_back(Column::DownUp, row);
+    for (int row = kRowCount; row >= 1; --row)
+        order.emplace_back(Column::Up, row);
+    for (int row = 1; row <= kRowCount; ++row)
+        order.emplace_back(Column::Call, row);
     return order;
 }
 
@@ -94,7 +100,8 @@ inline std::string state(const Engine& e)
         out << e.cell(column, row).marked;
     }
     for (const Section section : kSections) {
-        for (const Column column : kColumns) put(e.sum(section, column));
+        for (const Column column : kColumns)
+            put(e.sum(section, column));
         put(e.total(section));
     }
     for (int n = 1; n <= kDiceCount; ++n) {
@@ -102,7 +109,8 @@ inline std::string state(const Engine& e)
         put(e.DiceFaces()[n - 1]);
         out << e.die(n).held;
     }
-    for (const std::optional<int> v : {e.RollCount(), e.CalledRow(), e.grandTotal()}) put(v);
+    for (const std::optional<int> v : {e.RollCount(), e.CalledRow(), e.grandTotal()})
+        put(v);
     out << e.rollVisible() << e.soundOff() << " '" << e.rollsLeftText() << "' '" << e.zvanjeText() << "'";
     return out.str();
 }
@@ -124,7 +132,8 @@ struct Play {
     void write(Column column, int row, const Dice& faces = {1, 1, 1, 1, 1})
     {
         roll(faces);
-        if (column == Column::Call) click(column, row);
+        if (column == Column::Call)
+            click(column, row);
         click(column, row);
         ASSERT_TRUE(value(column, row)) << "cell not written";
     }
@@ -133,7 +142,8 @@ struct Play {
     void fill(std::size_t cells)
     {
         const Cells order = fillOrder();
-        for (std::size_t i = 0; i < cells; ++i) write(order[i].first, order[i].second);
+        for (std::size_t i = 0; i < cells; ++i)
+            write(order[i].first, order[i].second);
     }
     void click(Column column, int row) { engine.Cell_Click(column, row); }
     std::optional<int> value(Column column, int row) const { return engine.cell(column, row).value; }

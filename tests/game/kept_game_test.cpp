@@ -65,7 +65,8 @@ TEST(KeptGameFile, WritesTheStateAsLinesAndReadsItBackWhole)
     }
 
     std::string crlf;
-    for (const char c : kMidTurn) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const char c : kMidTurn)
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     EXPECT_EQ(decoded(crlf), mid.engine.gameState());
     EXPECT_EQ(decoded(kMidTurn.substr(0, kMidTurn.size() - 1)), mid.engine.gameState());  // no last line end
 }
@@ -174,7 +175,8 @@ TEST_F(Resume, TheFirstRollContinuesAGameKeptMidTurn)
 TEST_F(Resume, ARollRefusedOnTheKeptGameLeavesItShown)
 {
     Play threeRolls;
-    for (int n = 0; n < 3; ++n) threeRolls.roll({4, 4, 5, 5, 6});
+    for (int n = 0; n < 3; ++n)
+        threeRolls.roll({4, 4, 5, 5, 6});
     engine.OfferKeptGame(threeRolls.engine.gameState());
     roll({});
     EXPECT_EQ(shell.take(),
@@ -187,9 +189,8 @@ TEST_F(Resume, ARollRefusedOnTheKeptGameLeavesItShown)
     Play p;
     p.engine.OfferKeptGame(onlyCalls.engine.gameState());
     p.roll({});
-    EXPECT_EQ(p.shell.take(),
-              concat({"cover B"}, pictures(std::vector<std::string>(kDiceCount, "d1.jpg"),
-                                           {"message You must place a call first !"})));
+    EXPECT_EQ(p.shell.take(), concat({"cover B"}, pictures(std::vector<std::string>(kDiceCount, "d1.jpg"),
+                                                           {"message You must place a call first !"})));
     EXPECT_EQ(p.engine.gameState(), onlyCalls.engine.gameState());
 }
 

@@ -21,11 +21,15 @@ TEST_F(Marks, FirstAndSecondRollAlongTheDownAndUpChains)
             p.write(Column::Up, kRowCount - i, {2, 2, 2, 2, 2});
         }
         Cells secondRoll;
-        if (written < kRowCount) secondRoll.emplace_back(Column::Down, written + 1);
-        for (int row = 1; row <= kRowCount; ++row) secondRoll.emplace_back(Column::DownUp, row);
-        if (written < kRowCount) secondRoll.emplace_back(Column::Up, kRowCount - written);
+        if (written < kRowCount)
+            secondRoll.emplace_back(Column::Down, written + 1);
+        for (int row = 1; row <= kRowCount; ++row)
+            secondRoll.emplace_back(Column::DownUp, row);
+        if (written < kRowCount)
+            secondRoll.emplace_back(Column::Up, kRowCount - written);
         Cells firstRoll = secondRoll;
-        for (int row = 1; row <= kRowCount; ++row) firstRoll.emplace_back(Column::Call, row);
+        for (int row = 1; row <= kRowCount; ++row)
+            firstRoll.emplace_back(Column::Call, row);
         p.roll({1, 1, 1, 1, 1});
         EXPECT_EQ(yellow(p.engine), firstRoll) << written << " written";
         p.roll({1, 1, 1, 1, 1});
@@ -47,7 +51,8 @@ TEST_F(Marks, ACallLeavesOnlyItsCellUntilItIsWrittenAndCannotBeWithdrawn)
     const std::string before = state(engine);
     shell.take();
     for (const auto& [column, row] : fillOrder()) {
-        if (column != Column::Call || row != row::SmallStraight) click(column, row);
+        if (column != Column::Call || row != row::SmallStraight)
+            click(column, row);
     }
     EXPECT_EQ(state(engine), before);
     EXPECT_TRUE(shell.take().empty());
@@ -73,7 +78,8 @@ TEST_F(Marks, PlacingACallSoundsOnlyOnMinimumAndMaximumWritingItAlways)
 TEST_F(Marks, ACallIsForcedOnlyOnTheSecondRollWhenOnlyCallCellsAreLeft)
 {
     fill(41);  // Up row 1 still empty: no roll is refused
-    for (int n = 0; n < 3; ++n) roll({1, 1, 1, 1, 1});
+    for (int n = 0; n < 3; ++n)
+        roll({1, 1, 1, 1, 1});
     click(Column::Up, 1);
 
     roll({2, 2, 2, 2, 2});  // the first roll is allowed and marks only the Call cells

@@ -30,7 +30,8 @@ protected:
     int writtenCells() const
     {
         int written = 0;
-        for (const auto& [column, row] : fillOrder()) written += value(column, row).has_value();
+        for (const auto& [column, row] : fillOrder())
+            written += value(column, row).has_value();
         return written;
     }
 
@@ -57,8 +58,10 @@ protected:
         for (const Column column : kColumns) {
             const auto v = [&](int row) { return value(column, row).value_or(0); };
             int upper = 0, middle = 0, lower = 0;
-            for (int row = 1; row <= 6; ++row) upper += v(row);
-            for (int row = row::ThreeOfKind; row <= row::Dakru; ++row) lower += v(row);
+            for (int row = 1; row <= 6; ++row)
+                upper += v(row);
+            for (int row = row::ThreeOfKind; row <= row::Dakru; ++row)
+                lower += v(row);
             if (value(column, row::Minimum) && value(column, row::Maximum)) {
                 middle = std::max(0, (v(row::Maximum) - v(row::Minimum)) * value(column, 1).value_or(1));
             }
@@ -68,7 +71,8 @@ protected:
                 totals[index(section)] += sums[index(section)];
             }
         }
-        for (const Section section : kSections) ASSERT_EQ(engine.total(section), totals[index(section)]);
+        for (const Section section : kSections)
+            ASSERT_EQ(engine.total(section), totals[index(section)]);
         ASSERT_EQ(engine.grandTotal(), totals[0] + totals[1] + totals[2]);
     }
 
@@ -82,10 +86,12 @@ protected:
             const int rolls = engine.RollCount().value_or(0);
             if (rolls == 0 || (rolls < 3 && chance(0.4))) {
                 for (int n = 1; n <= kDiceCount; ++n) {
-                    if (chance(0.3)) engine.Kockap_Click(n);
+                    if (chance(0.3))
+                        engine.Kockap_Click(n);
                 }
                 dice.faces.resize(kDiceCount);
-                for (int& face : dice.faces) face = std::uniform_int_distribution(1, 6)(random);
+                for (int& face : dice.faces)
+                    face = std::uniform_int_distribution(1, 6)(random);
                 engine.Roll_Click();
             } else {
                 const Cells marked = yellow(engine);

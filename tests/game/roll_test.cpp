@@ -28,12 +28,14 @@ TEST_F(Game, TheRollingCueCountsTheReleasedDiceAndEndsBeforeTheFacesChange)
     shell.whileCuePlaying = [&] { during = engine.DiceFaces(); };
     for (int held = 0; held < kDiceCount; ++held) {
         roll({1, 2, 3, 4, 5});
-        for (int n = 1; n <= held; ++n) engine.Kocka_Click(n);
+        for (int n = 1; n <= held; ++n)
+            engine.Kocka_Click(n);
         shell.take();
         roll(Dice(static_cast<std::size_t>(kDiceCount - held), 6));
         EXPECT_EQ(shell.log.at(1), "wait d" + std::to_string(kDiceCount - held) + ".wav");
         EXPECT_EQ(during, (decltype(during){1, 2, 3, 4, 5}));
-        for (int n = 1; n <= kDiceCount; ++n) EXPECT_EQ(engine.die(n).face, n <= held ? n : 6);
+        for (int n = 1; n <= kDiceCount; ++n)
+            EXPECT_EQ(engine.die(n).face, n <= held ? n : 6);
         click(Column::DownUp, held + 1);
     }
 }
@@ -41,7 +43,8 @@ TEST_F(Game, TheRollingCueCountsTheReleasedDiceAndEndsBeforeTheFacesChange)
 TEST_F(Game, RollingWithAllDiceHeldIsARollAndAFourthRollIsRefusedSilently)
 {
     roll({2, 2, 2, 2, 2});
-    for (int n = 1; n <= kDiceCount; ++n) engine.Kocka_Click(n);
+    for (int n = 1; n <= kDiceCount; ++n)
+        engine.Kocka_Click(n);
     shell.take();
     roll({});  // counts, marks again as any second roll, and repeats the five-of-a-kind cue
     EXPECT_EQ(engine.RollCount(), 2);

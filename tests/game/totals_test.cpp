@@ -13,7 +13,8 @@ struct Case {
 std::optional<int> sumAfter(const Case& c, Section section)
 {
     Play p;
-    for (const auto& [row, faces] : c.cells) p.write(Column::DownUp, row, faces);
+    for (const auto& [row, faces] : c.cells)
+        p.write(Column::DownUp, row, faces);
     p.engine.Timer1();
     return p.engine.sum(section, Column::DownUp);
 }
@@ -26,7 +27,8 @@ TEST_F(Totals, UpperBonusFromSixty)
         {{{6, sixes}, {5, fives}, {1, ones}}, 85},                       // 30 + 25 + 5, and the bonus
         {{{5, fives}, {4, {4, 4, 4, 4, 4}}, {3, {3, 3, 3, 3, 3}}}, 85},  // row 6 still empty
     };
-    for (const Case& c : cases) EXPECT_EQ(sumAfter(c, Section::Upper), c.expected) << "case " << (&c - cases);
+    for (const Case& c : cases)
+        EXPECT_EQ(sumAfter(c, Section::Upper), c.expected) << "case " << (&c - cases);
 }
 
 TEST_F(Totals, MiddleSumIsMaximumLessMinimumTimesTheOnesNeverBelowZero)
@@ -42,7 +44,8 @@ TEST_F(Totals, MiddleSumIsMaximumLessMinimumTimesTheOnesNeverBelowZero)
         {{{8, sum28}, {1, threeOnes}}, 0},  // Minimum still empty
         {{{7, sum7}}, 0},                   // Maximum still empty
     };
-    for (const Case& c : cases) EXPECT_EQ(sumAfter(c, Section::Middle), c.expected) << "case " << (&c - cases);
+    for (const Case& c : cases)
+        EXPECT_EQ(sumAfter(c, Section::Middle), c.expected) << "case " << (&c - cases);
 }
 
 // The tick shows the rolls and the call at once; the sums only between turns,

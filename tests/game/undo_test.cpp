@@ -65,12 +65,42 @@ void callOnThree(Play& p)
 TEST_F(Undo, OnlyUntilTheNextRollOrTheHandOver)
 {
     const std::tuple<const char*, std::function<void(Play&)>, bool> cases[] = {
-        {"write, roll", [](Play& p) { p.write(Column::Down, 1); p.roll({2, 2, 2, 2, 2}); }, false},
-        {"call, roll", [](Play& p) { callOnThree(p); p.roll({6, 6, 6, 6, 6}); }, false},
-        {"call, hold", [](Play& p) { callOnThree(p); p.engine.Kocka_Click(4); }, true},
-        {"last write, totals tick", [](Play& p) { p.fill(56); p.engine.Timer1(); }, true},
-        {"last write, hand-over", [](Play& p) { p.fill(56); p.engine.Timer2(); }, false},
-        {"write, new game", [](Play& p) { p.write(Column::Down, 1); p.engine.NewGame_Click(); }, false},
+        {"write, roll",
+         [](Play& p) {
+             p.write(Column::Down, 1);
+             p.roll({2, 2, 2, 2, 2});
+         },
+         false},
+        {"call, roll",
+         [](Play& p) {
+             callOnThree(p);
+             p.roll({6, 6, 6, 6, 6});
+         },
+         false},
+        {"call, hold",
+         [](Play& p) {
+             callOnThree(p);
+             p.engine.Kocka_Click(4);
+         },
+         true},
+        {"last write, totals tick",
+         [](Play& p) {
+             p.fill(56);
+             p.engine.Timer1();
+         },
+         true},
+        {"last write, hand-over",
+         [](Play& p) {
+             p.fill(56);
+             p.engine.Timer2();
+         },
+         false},
+        {"write, new game",
+         [](Play& p) {
+             p.write(Column::Down, 1);
+             p.engine.NewGame_Click();
+         },
+         false},
     };
     for (const auto& [name, play, undone] : cases) {
         Play p;

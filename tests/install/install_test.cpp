@@ -73,8 +73,8 @@ protected:
     {
         prefixDir_ = std::make_unique<QTemporaryDir>();
         prefix_ = prefixDir_->path();
-        const Finished install = runToEnd(QStringLiteral(DAKRU_CMAKE),
-                                          {"--install", DAKRU_BUILD_DIR, "--prefix", prefix_});
+        const Finished install =
+            runToEnd(QStringLiteral(DAKRU_CMAKE), {"--install", DAKRU_BUILD_DIR, "--prefix", prefix_});
         installLog_ = install.out + install.err;
         installed_ = install.exitCode == 0;
         // Read-only for everyone, as under /usr; others may enter, so that a
@@ -193,14 +193,14 @@ TEST_F(InstalledGame, LaysOutTheProgramItsDataAndTheDesktopFiles)
 
 TEST_F(InstalledGame, DesktopEntryAndMetainfoPassTheValidators)
 {
-    const Finished desktop = runToEnd(QStringLiteral(DAKRU_DESKTOP_FILE_VALIDATE),
-                                      {installed("share/applications/" + kAppId + ".desktop")});
+    const Finished desktop =
+        runToEnd(QStringLiteral(DAKRU_DESKTOP_FILE_VALIDATE), {installed("share/applications/" + kAppId + ".desktop")});
     EXPECT_EQ(desktop.exitCode, 0);
     EXPECT_EQ(desktop.out + desktop.err, QString());
 
-    const Finished metainfo = runToEnd(QStringLiteral(DAKRU_APPSTREAMCLI),
-                                       {"validate", "--no-net",
-                                        installed("share/metainfo/" + kAppId + ".metainfo.xml")});
+    const Finished metainfo =
+        runToEnd(QStringLiteral(DAKRU_APPSTREAMCLI),
+                 {"validate", "--no-net", installed("share/metainfo/" + kAppId + ".metainfo.xml")});
     EXPECT_EQ(metainfo.exitCode, 0) << qPrintable(metainfo.out + metainfo.err);
 }
 

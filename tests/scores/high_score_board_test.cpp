@@ -25,13 +25,14 @@ class BoardTest : public ::testing::Test {
 protected:
     BoardTest()
         : board(file, InsertionServices{
-                          .askName = [this](const std::string& prompt) {
-                              events.push_back("prompt: " + prompt);
-                              shownAtPrompt = board.shownEntries();
-                              if (auto action = std::exchange(whilePromptOpen, nullptr))
-                                  action();
-                              return name;
-                          },
+                          .askName =
+                              [this](const std::string& prompt) {
+                                  events.push_back("prompt: " + prompt);
+                                  shownAtPrompt = board.shownEntries();
+                                  if (auto action = std::exchange(whilePromptOpen, nullptr))
+                                      action();
+                                  return name;
+                              },
                           .showMessage = [this](const std::string& text) { events.push_back("message: " + text); },
                           .soundOff = [this] { return soundOff; },
                           .playScoreCue = [this](bool high) { events.push_back(high ? "ScoreHigh" : "ScoreNo"); },
@@ -141,14 +142,16 @@ TEST_F(BoardTest, TwoGamesEndingTogetherBothKeepTheirEntries)
         HighScoreTable expected;
         Events events;
     } cases[] = {
-        {650, 750,
+        {650,
+         750,
          {"0900 - A", "0800 - B", "0750 - Other", "0700 - C", "0650 - Zed", "0600 - D", "0500 - E", "0400 - F",
           "0300 - G", "0200 - H"},
          {"prompt: You are the 4th one\r\nEnter your name", "ScoreHigh", "hide Roll"}},
         // The other score took the last place this one was offered.
-        {51, 60,
-         {"0900 - A", "0800 - B", "0700 - C", "0600 - D", "0500 - E", "0400 - F", "0300 - G", "0200 - H",
-          "0100 - I", "0060 - Other"},
+        {51,
+         60,
+         {"0900 - A", "0800 - B", "0700 - C", "0600 - D", "0500 - E", "0400 - F", "0300 - G", "0200 - H", "0100 - I",
+          "0060 - Other"},
          {"prompt: You are the last one\r\nEnter your name", "ScoreNo", "hide Roll"}},
     };
     for (const auto& c : cases) {

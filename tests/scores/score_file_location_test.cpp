@@ -12,7 +12,10 @@ using testing::TempFolder;
 using testing::writeBytes;
 namespace fs = std::filesystem;
 
-QString qt(const fs::path& path) { return QString::fromStdString(path.string()); }
+QString qt(const fs::path& path)
+{
+    return QString::fromStdString(path.string());
+}
 
 TEST(ScoreFileLocation, BesideAWritableProgramElseInAUserCopySeededOnceFromTheShippedTable)
 {

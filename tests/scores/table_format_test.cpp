@@ -17,22 +17,28 @@ TEST(TableFile, GoldenBytesAndRoundTrip)
 {
     TempFolder folder;
     const auto file = folder / "dakru.dhs";
-    const HighScoreTable table{"0234 - Ann", "0200 - Ren\xC3\xA9",  // é is one byte, 0xE9
+    const HighScoreTable table{"0234 - Ann",
+                               "0200 - Ren\xC3\xA9",                           // é is one byte, 0xE9
                                "0190 - \xE2\x82\xAC\xD0\x96\xF0\x9F\x98\x80",  // € 0x80, Ж and 😀 lack one
-                               "0180 - \xC3\xA9" "bcdefghijklmnopqrstuvwXYZ",  // cut at 30 characters, not bytes
-                               "0170 - a\r\nb", "0160 - "};
+                               "0180 - \xC3\xA9"
+                               "bcdefghijklmnopqrstuvwXYZ",  // cut at 30 characters, not bytes
+                               "0170 - a\r\nb",
+                               "0160 - "};
     ASSERT_TRUE(writeTable(file, table));
-    EXPECT_EQ(readBytes(file), "nnA - 4320\r\n"
-                               "\xE9neR - 0020\r\n"
-                               "??\x80 - 0910\r\n"
-                               "wvutsrqponmlkjihgfedcb\xE9 - 0810\r\n"
-                               "b??a - 0710\r\n"
-                               " - 0610\r\n"
-                               "\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(readBytes(file),
+              "nnA - 4320\r\n"
+              "\xE9neR - 0020\r\n"
+              "??\x80 - 0910\r\n"
+              "wvutsrqponmlkjihgfedcb\xE9 - 0810\r\n"
+              "b??a - 0710\r\n"
+              " - 0610\r\n"
+              "\r\n\r\n\r\n\r\n");
 
     HighScoreTable expected = table;
     expected[2] = "0190 - \xE2\x82\xAC??";
-    expected[3] = "0180 - \xC3\xA9" "bcdefghijklmnopqrstuvw";
+    expected[3] =
+        "0180 - \xC3\xA9"
+        "bcdefghijklmnopqrstuvw";
     expected[4] = "0170 - a??b";
     EXPECT_EQ(readTable(file), expected);
 }
@@ -77,11 +83,14 @@ TEST(TableFile, DamagedFilesReadAsEmptyPlacesAndNothingIsLost)
         {"missing", std::nullopt, {}},
         {"short, last line unended", "nnA - 0090\r\nboB - 0080", {"0900 - Ann", "0800 - Bob"}},
         {"line feeds alone, blank line", "nnA - 0090\n\nboB - 0080\n", {"0900 - Ann", "", "0800 - Bob"}},
-        {"carriage returns alone", "nnA - 0090\rboB - 0080\r\rdE - 0070", {"0900 - Ann", "0800 - Bob", "", "0700 - Ed"}},
+        {"carriage returns alone",
+         "nnA - 0090\rboB - 0080\r\rdE - 0070",
+         {"0900 - Ann", "0800 - Bob", "", "0700 - Ed"}},
         {"all three line ends mixed", "a\r\nb\nc\rd\r\r\ne", {"a", "b", "c", "d", "", "e"}},
         {"long line gives its first 30", "wvutsrqponmlkjihgfedcba - 1000MORE\r\n", {"0001 - abcdefghijklmnopqrstuvw"}},
         {"not a score, kept as text", "\x01zz\r\n", {"zz\x01"}},
-        {"beyond the tenth ignored", "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n01\r\n",
+        {"beyond the tenth ignored",
+         "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n01\r\n",
          {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}},
     };
     for (const auto& c : cases) {
@@ -94,9 +103,13 @@ TEST(TableFile, DamagedFilesReadAsEmptyPlacesAndNothingIsLost)
 
 TEST(Ranking, ScoresPlacesAndPadding)
 {
-    for (const auto& [entry, score] : std::initializer_list<std::pair<std::string, std::optional<int>>>{
-             {"0999 - Ann", 999}, {"0005", 5}, {"", std::nullopt}, {"12", std::nullopt},
-             {"12a4 - x", std::nullopt}, {" 123 - x", std::nullopt}})
+    for (const auto& [entry, score] :
+         std::initializer_list<std::pair<std::string, std::optional<int>>>{{"0999 - Ann", 999},
+                                                                           {"0005", 5},
+                                                                           {"", std::nullopt},
+                                                                           {"12", std::nullopt},
+                                                                           {"12a4 - x", std::nullopt},
+                                                                           {" 123 - x", std::nullopt}})
         EXPECT_EQ(entryScore(entry), score) << '"' << entry << '"';
 
     HighScoreTable table = testing::kDescending;

@@ -9,8 +9,8 @@ using AboutTest = Form1Test;
 
 int aboutWindows()
 {
-    return static_cast<int>(std::ranges::count(QApplication::topLevelWidgets(), QStringLiteral("frmAbout"),
-                                               &QWidget::objectName));
+    return static_cast<int>(
+        std::ranges::count(QApplication::topLevelWidgets(), QStringLiteral("frmAbout"), &QWidget::objectName));
 }
 
 TEST_F(AboutTest, OneWindowWithItsVersionAndKeys)
@@ -40,8 +40,9 @@ TEST_F(AboutTest, TitleAndCloseCuesFollowTheSoundSwitch)
     click(title);
     moveOver(close);
     moveOver(close);
-    EXPECT_EQ(cues.played, (std::vector<PlayedCue>{{Cue::Intro, false}, {Cue::Intro, false},
-                                                   {Cue::MouseOver, false}, {Cue::MouseOver, false}}));
+    EXPECT_EQ(cues.played,
+              (std::vector<PlayedCue>{
+                  {Cue::Intro, false}, {Cue::Intro, false}, {Cue::MouseOver, false}, {Cue::MouseOver, false}}));
 
     form->engine().ToggleSound();
     click(title);

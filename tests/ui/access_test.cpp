@@ -40,8 +40,10 @@ TEST_F(AccessTest, EveryKindOfChangeIsRead)
     });
     EXPECT_EQ(reader("G1").text(QAccessible::Description), "Enter or Space");
     EXPECT_EQ(reader("Label75").text(QAccessible::Value), "empty");
-    for (const auto& [control, role] : {std::pair{"G5", QAccessible::Button}, {"Label7", QAccessible::Button},
-                                        {"Kocka1p", QAccessible::Button}, {"Label37", QAccessible::StaticText}}) {
+    for (const auto& [control, role] : {std::pair{"G5", QAccessible::Button},
+                                        {"Label7", QAccessible::Button},
+                                        {"Kocka1p", QAccessible::Button},
+                                        {"Label37", QAccessible::StaticText}}) {
         EXPECT_EQ(reader(control).role(), role) << control;
     }
 
@@ -69,7 +71,8 @@ TEST_F(AccessTest, EveryKindOfChangeIsRead)
     expectReadings({{"RollsLeft", "Roll, two rolls used"}, {"Kocka5p", "Die 5, two"}});
 
     click("Label75");  // five, five, five, five, two: 4 x 5 + 40; the dice and sums follow on the tick
-    expectReadings({{"Label75", "Call, Poker, 60"}, {"Kocka4p", "Die 4, five, held"}, {"Label85", "Call, lower sum, empty"}});
+    expectReadings(
+        {{"Label75", "Call, Poker, 60"}, {"Kocka4p", "Die 4, five, held"}, {"Label85", "Call, lower sum, empty"}});
     form->Timer1_Timer();
     expectReadings({
         {"Kocka4p", "Die 4, blank"},

@@ -9,7 +9,10 @@ protected:
     DenseScreenTest() : Harness(true) {}
 };
 
-bool white(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) > 200; }
+bool white(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) > 200;
+}
 
 // The single-pixel line of the dense picture shows one to one: the pixels on
 // both sides of it stay dark.

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -5,7 +6,6 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "dialogs.h"
 #include "score_dialogs.h"

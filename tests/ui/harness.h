@@ -20,7 +20,10 @@
 #include "table_file.h"
 
 // Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace dakru::ui::testing {
 
@@ -83,9 +86,12 @@ private:
 };
 
 // Dice pictures of distinct widths, so that a test can tell which one a die shows.
-inline const QStringList kDicePictures{"d.jpg",   "d1.jpg",  "d2.jpg",  "d3.jpg",  "d4.jpg",  "d5.jpg",  "d6.jpg",
+inline const QStringList kDicePictures{"d.jpg",   "d1.jpg",  "d2.jpg",  "d3.jpg",  "d4.jpg",  "d5.jpg", "d6.jpg",
                                        "d1s.jpg", "d2s.jpg", "d3s.jpg", "d4s.jpg", "d5s.jpg", "d6s.jpg"};
-inline int pictureWidth(const QString& fileName) { return 20 + static_cast<int>(kDicePictures.indexOf(fileName)); }
+inline int pictureWidth(const QString& fileName)
+{
+    return 20 + static_cast<int>(kDicePictures.indexOf(fileName));
+}
 
 // The pictures drawn for dense screens: dice in their own colour, and the
 // cover and the high-score background grey with one white line of single
@@ -118,7 +124,7 @@ public:
                 die.save(pictures + u'/' + QString(name).replace(QStringLiteral(".jpg"), QStringLiteral("@2x.jpg")));
             }
             for (const auto& [name, size] : {std::pair(QStringLiteral("Cover@2x.jpg"), QSize(706, 1042)),
-                                              std::pair(QStringLiteral("HighScores@2x.jpg"), QSize(598, 700))}) {
+                                             std::pair(QStringLiteral("HighScores@2x.jpg"), QSize(598, 700))}) {
                 QImage lined(size, QImage::Format_RGB32);
                 lined.fill(QColor(40, 40, 40));
                 for (int y = 0; y < size.height(); ++y) {
@@ -153,7 +159,8 @@ public:
         form->close();
         form.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (whileClosed) whileClosed();
+        if (whileClosed)
+            whileClosed();
         start();
     }
 
@@ -174,8 +181,8 @@ public:
     bool yellow(const QString& name) const { return label(name)->fill() == QColor(Qt::yellow); }
     int yellowCount() const
     {
-        return static_cast<int>(std::ranges::count_if(form->findChildren<ClickLabel*>(),
-                                                       [](const ClickLabel* l) { return l->fill() == QColor(Qt::yellow); }));
+        return static_cast<int>(std::ranges::count_if(
+            form->findChildren<ClickLabel*>(), [](const ClickLabel* l) { return l->fill() == QColor(Qt::yellow); }));
     }
     int dieWidth(int n) const { return label(QStringLiteral("Kocka%1p").arg(n))->pixmap().width(); }
     // Stacking order among the main window's children: higher is nearer the front.

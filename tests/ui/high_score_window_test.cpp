@@ -16,7 +16,10 @@
 #include "table_file.h"
 
 // Readable failures.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace dakru::scores {
 namespace {
@@ -155,9 +158,9 @@ TEST_F(WindowTest, HandOverToAWindowInTheBackgroundWaitsForItsActivation)
 
 TEST_F(WindowTest, EnterEscAndLabelExitHideItTheCloseBoxDestroysIt)
 {
-    for (const auto& [key, modifier] : {std::pair{Qt::Key_Return, Qt::NoModifier},
-                                        std::pair{Qt::Key_Enter, Qt::KeypadModifier},
-                                        std::pair{Qt::Key_Escape, Qt::NoModifier}}) {
+    for (const auto& [key, modifier] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier},
+          std::pair{Qt::Key_Escape, Qt::NoModifier}}) {
         ASSERT_TRUE(activate());
         QTest::keyClick(window, Qt::Key_A);
         EXPECT_TRUE(window->isVisible());

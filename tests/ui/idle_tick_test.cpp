@@ -52,8 +52,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
-            static_cast<QWidget*>(watched)->window() == &window_) {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget*>(watched)->window() == &window_) {
             ++paints;
         }
         return false;

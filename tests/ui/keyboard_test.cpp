@@ -66,10 +66,8 @@ TEST_F(KeyboardTest, WholeGameWithTheKeyboardOnlyReachesTheNamePrompt)
     press(Qt::Key_Space);
     const std::pair<Qt::Key, CellPlace> arrows[] = {
         {Qt::Key_Right, {Column::Down, 1}},  // the first yellow cell in reading order
-        {Qt::Key_Right, {Column::DownUp, 1}},
-        {Qt::Key_Right, {Column::Call, 1}},  // Up 1 is black
-        {Qt::Key_Down, {Column::Call, 2}},
-        {Qt::Key_Left, {Column::DownUp, 2}},
+        {Qt::Key_Right, {Column::DownUp, 1}}, {Qt::Key_Right, {Column::Call, 1}},  // Up 1 is black
+        {Qt::Key_Down, {Column::Call, 2}},    {Qt::Key_Left, {Column::DownUp, 2}},
         {Qt::Key_3, {Column::DownUp, 2}},  // holding a die keeps the cursor
     };
     for (const auto& [key, to] : arrows) {

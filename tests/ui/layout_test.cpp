@@ -29,7 +29,7 @@ TEST_F(LayoutTest, WindowAndControlsInPlace)
     EXPECT_EQ(text("Label96"), "Large Straight");
     EXPECT_EQ(text("Label3"), "Down\\Up");
     const std::tuple<const char*, qreal, bool> fonts[] = {
-        {"Label1", 9, true}, {"Label2", 9, false}, {"Label76", 8.25, false}, {"Label36", 9, true},
+        {"Label1", 9, true},     {"Label2", 9, false},   {"Label76", 8.25, false},  {"Label36", 9, true},
         {"Label90", 9.75, true}, {"Zvanje", 9.75, true}, {"RollsLeft", 8.25, false}};
     for (const auto& [name, points, bold] : fonts) {
         EXPECT_EQ(label(name)->font().pointSizeF(), points) << name;

@@ -34,8 +34,9 @@ constexpr int kEvents = 3000;
 constexpr int kFewestGames = 5;
 constexpr int kMostEvents = 4 * kEvents;
 
-const std::vector<std::string> kNames{"", "Ann", "Ren\xC3\xA9", "\xD0\x96\xF0\x9F\x98\x80\xE2\x82\xAC",
-                                      "a\r\nb", " - 9999 - ", std::string(40, 'L'), "<b>bold</b>"};
+const std::vector<std::string> kNames{
+    "",       "Ann",        "Ren\xC3\xA9",        "\xD0\x96\xF0\x9F\x98\x80\xE2\x82\xAC",
+    "a\r\nb", " - 9999 - ", std::string(40, 'L'), "<b>bold</b>"};
 
 std::uint32_t soakSeed()
 {
@@ -64,8 +65,8 @@ protected:
         cues = std::make_unique<SdlCuePlayer>(assets / "Sounds");
 
         seedTable();
-        form = std::make_unique<Form1>(Form1Services{*cues, dice, dialogs, scoreDialogs, assets / "Pictures", table,
-                                                                    folderPath / "player"});
+        form = std::make_unique<Form1>(
+            Form1Services{*cues, dice, dialogs, scoreDialogs, assets / "Pictures", table, folderPath / "player"});
         form->show();
         form->Form_Load();
         // The ticks come as events of the session, so that a seed replays it whole.
@@ -108,7 +109,8 @@ protected:
             if (chance(0.3))
                 QTimer::singleShot(0, form.get(), [this] { form->Timer1_Timer(); });
             if (auto* prompt = qobject_cast<QInputDialog*>(box)) {
-                prompt->setTextValue(QString::fromStdString(kNames[static_cast<std::size_t>(pick(int(kNames.size())))]));
+                prompt->setTextValue(
+                    QString::fromStdString(kNames[static_cast<std::size_t>(pick(int(kNames.size())))]));
                 QTest::keyClick(prompt, chance(0.8) ? Qt::Key_Return : Qt::Key_Escape);
             } else if (auto* message = qobject_cast<QMessageBox*>(box)) {
                 QAbstractButton* yes = message->button(QMessageBox::Yes);
@@ -139,9 +141,9 @@ protected:
     // One thing a player (or the clock) does.
     void randomEvent()
     {
-        static const Qt::Key kMainKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_1, Qt::Key_2, Qt::Key_3,
-                                            Qt::Key_4,      Qt::Key_5,     Qt::Key_F2, Qt::Key_F3, Qt::Key_S,
-                                            Qt::Key_A,      Qt::Key_Enter};
+        static const Qt::Key kMainKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_1, Qt::Key_2,
+                                            Qt::Key_3,      Qt::Key_4,     Qt::Key_5, Qt::Key_F2,
+                                            Qt::Key_F3,     Qt::Key_S,     Qt::Key_A, Qt::Key_Enter};
         const int roll = pick(100);
         if (roll < 15) {
             chance(0.7) ? click(child(form.get(), QStringLiteral("G1"))) : key(form.get(), Qt::Key_Space);

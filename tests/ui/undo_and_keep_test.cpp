@@ -111,9 +111,11 @@ TEST_F(UndoAndKeepTest, AGameWhoseScoreWasDealtWithIsNotKept)
     for (const auto& [column, first, step] : {std::tuple{Column::Down, 1, 1}, std::tuple{Column::DownUp, 1, 1},
                                               std::tuple{Column::Up, kRowCount, -1}, std::tuple{Column::Call, 1, 1}}) {
         for (int i = 0, row = first; i < kRowCount; ++i, row += step) {
-            if (column == Column::Down && row == 1) continue;  // kept from before
+            if (column == Column::Down && row == 1)
+                continue;  // kept from before
             form->engine().Roll_Click();
-            if (column == Column::Call) form->engine().Cell_Click(column, row);
+            if (column == Column::Call)
+                form->engine().Cell_Click(column, row);
             form->engine().Cell_Click(column, row);
         }
     }

@@ -95,10 +95,24 @@ QImage coverInPlay(const Pictures& pics)
     bold.setBold(true);
     bold.setPixelSize(12);
 
-    const std::array<const char*, 18> rows{"1", "2", "3", "4", "5", "6", "Equals", "Minimum",
-                                           "Maximum", "Equals", "3 of kind", "Small Straight",
-                                           "Large Straight", "Full house", "Poker", "Dakru",
-                                           "Equals", ""};
+    const std::array<const char*, 18> rows{"1",
+                                           "2",
+                                           "3",
+                                           "4",
+                                           "5",
+                                           "6",
+                                           "Equals",
+                                           "Minimum",
+                                           "Maximum",
+                                           "Equals",
+                                           "3 of kind",
+                                           "Small Straight",
+                                           "Large Straight",
+                                           "Full house",
+                                           "Poker",
+                                           "Dakru",
+                                           "Equals",
+                                           ""};
     const std::array<const char*, 5> heads{"Down", "Down\\Up", "Up", "Call", "Total"};
     p.setPen(Qt::white);
     p.setFont(bold);
@@ -113,8 +127,7 @@ QImage coverInPlay(const Pictures& pics)
         const bool wide = name.size() > 9;
         p.setPen(Qt::white);
         p.setFont(sum ? bold : small);
-        p.drawText(wide ? QRect(0, y, 73, 17) : QRect(8, y, 57, 17), Qt::AlignHCenter,
-                   name);
+        p.drawText(wide ? QRect(0, y, 73, 17) : QRect(8, y, 57, 17), Qt::AlignHCenter, name);
         for (int c = 0; c < 4; ++c) {
             const QRect cell(64 + 56 * c, y, 57, 17);
             if (sum) {
@@ -161,12 +174,12 @@ QImage highScoresInUse(const Pictures& pics)
     font.setPixelSize(13);
     p.setFont(font);
     p.setPen(QColor(192, 192, 255));
-    const std::array<const char*, 10> names{"Ann", "Marko", "Lea", "Ivan", "Petra",
-                                            "Tom", "Sara", "Nina", "Goran", "Ema"};
+    const std::array<const char*, 10> names{"Ann", "Marko", "Lea",  "Ivan",  "Petra",
+                                            "Tom", "Sara",  "Nina", "Goran", "Ema"};
     for (int i = 0; i < 10; ++i)
-        p.drawText(entryRow(i), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("%1 - %2").arg(980 - 37 * i, 4, 10, QLatin1Char('0'))
-                       .arg(QString::fromLatin1(names[i])));
+        p.drawText(
+            entryRow(i), Qt::AlignLeft | Qt::AlignTop,
+            QStringLiteral("%1 - %2").arg(980 - 37 * i, 4, 10, QLatin1Char('0')).arg(QString::fromLatin1(names[i])));
     p.setPen(QPen(kOutline, 1, Qt::DotLine));
     p.drawRect(kCloseArea.adjusted(0, 0, -1, -1));
     return out;

@@ -65,8 +65,7 @@ void paintBoard(QPainter& p)
     p.drawRoundedRect(QRectF(-72, -72, 144, 144), 26, 26);
     p.setPen(Qt::NoPen);
     p.setBrush(faint);
-    for (const QPointF pip : {QPointF(-38, -38), QPointF(38, -38), QPointF(0, 0), QPointF(-38, 38),
-                              QPointF(38, 38)})
+    for (const QPointF pip : {QPointF(-38, -38), QPointF(38, -38), QPointF(0, 0), QPointF(-38, 38), QPointF(38, 38)})
         p.drawEllipse(pip, 13, 13);
     p.restore();
 
@@ -131,8 +130,8 @@ QImage menuLayer(int scale)
         // is centred on the part left of it, so the two read as "ROLL 2".
         if (roll)
             centre.setX((w.hotSpot.left() + kRollCounter.left()) / 2.0);
-        p.drawImage(0, 0, glowingWord(kCoverSize, scale, QString::fromLatin1(w.word), font, centre,
-                                      ink, kFrameViolet, 3));
+        p.drawImage(0, 0,
+                    glowingWord(kCoverSize, scale, QString::fromLatin1(w.word), font, centre, ink, kFrameViolet, 3));
     }
     return out;
 }
@@ -150,8 +149,9 @@ QImage coverPicture(int scale)
     });
     QPainter p(&cover);
     p.drawImage(0, 0, goldTitle(kCoverSize, scale, QStringLiteral("Dakru"), titleFont(54), {176.5, 52}));
-    p.drawImage(0, 0, glowingWord(kCoverSize, scale, QStringLiteral("THE DICE GAME"), menuFont(8, 3.0),
-                                  {176.5, 93}, QColor(200, 196, 255, 200), kFrameViolet, 2));
+    p.drawImage(0, 0,
+                glowingWord(kCoverSize, scale, QStringLiteral("THE DICE GAME"), menuFont(8, 3.0), {176.5, 93},
+                            QColor(200, 196, 255, 200), kFrameViolet, 2));
     p.drawImage(0, 0, menuLayer(scale));
     p.end();
     return cover.convertToFormat(QImage::Format_RGB32);

@@ -26,7 +26,10 @@ inline constexpr std::array<MenuWord, 5> kMenuWords{{
 // What the main window puts over the cover, which the picture keeps calm.
 inline constexpr QRect kSheetArea{0, 105, 353, 314};
 inline constexpr QRect kRollCounter{72, 440, 17, 17};
-inline QRect diceSlot(int index) { return {104 + 48 * index, 424, 42, 42}; }
+inline QRect diceSlot(int index)
+{
+    return {104 + 48 * index, 424, 42, 42};
+}
 
 // The cover at `scale` times kCoverSize: 1 for ordinary screens, 2 for dense ones.
 QImage coverPicture(int scale);

@@ -22,12 +22,9 @@ struct Colours {
 Colours coloursOf(DieLook look)
 {
     switch (look) {
-    case DieLook::Held:
-        return {{236, 52, 56}, {168, 18, 32}, {112, 8, 20}, {255, 255, 255}, {214, 204, 204}};
-    case DieLook::Blank:
-        return {{236, 234, 228}, {190, 187, 180}, {150, 147, 142}, {}, {}};
-    case DieLook::Released:
-        break;
+    case DieLook::Held: return {{236, 52, 56}, {168, 18, 32}, {112, 8, 20}, {255, 255, 255}, {214, 204, 204}};
+    case DieLook::Blank: return {{236, 234, 228}, {190, 187, 180}, {150, 147, 142}, {}, {}};
+    case DieLook::Released: break;
     }
     return {{255, 254, 248}, {214, 210, 200}, {168, 164, 156}, {34, 30, 64}, {8, 6, 22}};
 }
@@ -57,8 +54,7 @@ void paintShadow(QPainter& p, const QRectF& body, qreal radius)
     for (int i = layers; i >= 1; --i) {
         const qreal grow = 0.075 * s * i / layers;
         p.setBrush(QColor(0, 0, 0, 26));
-        p.drawRoundedRect(body.translated(offset).adjusted(-grow, -grow, grow, grow),
-                          radius + grow, radius + grow);
+        p.drawRoundedRect(body.translated(offset).adjusted(-grow, -grow, grow, grow), radius + grow, radius + grow);
     }
 }
 

@@ -60,11 +60,10 @@ QImage highScoreBackground(int scale)
         paintEntryPanel(p);
     });
     QPainter p(&picture);
-    p.drawImage(0, 0, goldTitle(kHighScoreSize, scale, QStringLiteral("High Scores"), titleFont(30),
-                                {149.5, 36}));
-    p.drawImage(0, 0, glowingWord(kHighScoreSize, scale, QStringLiteral("CLOSE"), menuFont(13, 1.6),
-                                  QRectF(kCloseArea).center(), QColor(226, 224, 255),
-                                  kFrameViolet, 3));
+    p.drawImage(0, 0, goldTitle(kHighScoreSize, scale, QStringLiteral("High Scores"), titleFont(30), {149.5, 36}));
+    p.drawImage(0, 0,
+                glowingWord(kHighScoreSize, scale, QStringLiteral("CLOSE"), menuFont(13, 1.6),
+                            QRectF(kCloseArea).center(), QColor(226, 224, 255), kFrameViolet, 3));
     p.end();
     return picture.convertToFormat(QImage::Format_RGB32);
 }

@@ -11,7 +11,10 @@ inline constexpr QSize kHighScoreSize{299, 350};
 inline constexpr QRect kCloseArea{104, 320, 97, 33};
 // Where the window shows its ten entries, one every 24 pixels.
 inline constexpr QRect kEntriesArea{16, 88, 267, 237};
-inline QRect entryRow(int index) { return {16, 88 + 24 * index, 267, 21}; }
+inline QRect entryRow(int index)
+{
+    return {16, 88 + 24 * index, 267, 21};
+}
 
 // The background at `scale` times kHighScoreSize.
 QImage highScoreBackground(int scale);

@@ -32,8 +32,7 @@ constexpr int kJpegQuality = 95;
 bool report(bool ok, const QString& path, const QString& why)
 {
     if (!ok)
-        std::fprintf(stderr, "dakru_artgen: cannot write %s: %s\n", qPrintable(path),
-                     qPrintable(why));
+        std::fprintf(stderr, "dakru_artgen: cannot write %s: %s\n", qPrintable(path), qPrintable(why));
     return ok;
 }
 
@@ -50,8 +49,7 @@ bool saveImage(const QImage& image, const QString& path)
 bool saveBytes(const QByteArray& bytes, const QString& path)
 {
     QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                    && file.commit();
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     return report(ok, path, file.errorString());
 }
 
@@ -105,8 +103,7 @@ bool generate(const QString& assetsDir)
     QDir root(assetsDir);
     for (const char* folder : {"Pictures", "Sounds", "icons"}) {
         if (!root.mkpath(QLatin1String(folder))) {
-            std::fprintf(stderr, "dakru_artgen: cannot create %s\n",
-                         qPrintable(root.filePath(QLatin1String(folder))));
+            std::fprintf(stderr, "dakru_artgen: cannot create %s\n", qPrintable(root.filePath(QLatin1String(folder))));
             return false;
         }
     }
@@ -121,8 +118,9 @@ bool generate(const QString& assetsDir)
 
 int usage()
 {
-    std::fprintf(stderr, "usage: dakru_artgen [ASSETS_DIR]\n"
-                         "       dakru_artgen --contact-sheet OUT.png [ASSETS_DIR]\n");
+    std::fprintf(stderr,
+                 "usage: dakru_artgen [ASSETS_DIR]\n"
+                 "       dakru_artgen --contact-sheet OUT.png [ASSETS_DIR]\n");
     return 2;
 }
 
@@ -144,8 +142,7 @@ int main(int argc, char* argv[])
         QString error;
         const auto sheet = contactSheet(args.value(2, defaultDir), error);
         if (!sheet) {
-            std::fprintf(stderr, "dakru_artgen: %s (generate the artwork first)\n",
-                         qPrintable(error));
+            std::fprintf(stderr, "dakru_artgen: %s (generate the artwork first)\n", qPrintable(error));
             return 1;
         }
         return saveImage(*sheet, args[1]) ? 0 : 1;

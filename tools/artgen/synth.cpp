@@ -24,16 +24,14 @@ std::vector<Partial> partialsOf(Timbre timbre)
 {
     switch (timbre) {
     case Timbre::Bell:
-        return {{1.0, 1.0, 0.55}, {2.0, 0.45, 0.3}, {3.0, 0.2, 0.16}, {4.16, 0.12, 0.08},
-                {5.43, 0.05, 0.05}};
+        return {{1.0, 1.0, 0.55}, {2.0, 0.45, 0.3}, {3.0, 0.2, 0.16}, {4.16, 0.12, 0.08}, {5.43, 0.05, 0.05}};
     case Timbre::Brass: {
         std::vector<Partial> brass;
         for (int k = 1; k <= 9; ++k)
             brass.push_back({double(k), 1.0 / k, 2.5});
         return brass;
     }
-    case Timbre::Soft:
-        break;
+    case Timbre::Soft: break;
     }
     return {{1.0, 1.0, 1.2}, {2.0, 0.28, 0.6}, {3.0, 0.08, 0.4}};
 }
@@ -133,8 +131,7 @@ void addCrack(Signal& signal, double start, double decay, double gain, Noise& no
 void addImpact(Signal& signal, double start, double gain, Noise& noise)
 {
     for (int k = 0; k < 3; ++k)
-        addPing(signal, start, noise.between(1900, 5600), noise.between(0.003, 0.009),
-                gain * noise.between(0.35, 0.8));
+        addPing(signal, start, noise.between(1900, 5600), noise.between(0.003, 0.009), gain * noise.between(0.35, 0.8));
     addPing(signal, start, noise.between(260, 480), 0.012, gain * 0.5);
     addCrack(signal, start, 0.0007, gain * 0.7, noise);
 }

@@ -67,8 +67,8 @@ QFont menuFont(qreal pixelSize, qreal letterSpacing)
     return font;
 }
 
-QImage glowingWord(QSize size, int scale, const QString& word, const QFont& font, QPointF centre,
-                   const QColor& colour, const QColor& glowColour, int glowRadius)
+QImage glowingWord(QSize size, int scale, const QString& word, const QFont& font, QPointF centre, const QColor& colour,
+                   const QColor& glowColour, int glowRadius)
 {
     const QPainterPath path = centredText(word, font, centre);
     const QImage shape = layer(size, scale, [&](QPainter& p) {

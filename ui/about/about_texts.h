@@ -5,8 +5,8 @@
 
 namespace dakru::ui::about {
 
-QString versionLine();       // "Version: 1.6.6"
-QStringList creditLines();   // five lines
+QString versionLine();      // "Version: 1.6.6"
+QStringList creditLines();  // five lines
 QString keyReference();
 QString helpText();
 QString tipsText();

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QScreen>
+#include <QTextDocument>
 
 #include "about_texts.h"
 #include "click_label.h"
@@ -60,8 +60,8 @@ ClickLabel* label(QWidget* parent, const char* name, QRect rect, const QString& 
 // A caption on the frame's own background, so that it interrupts the outline.
 void frameCaption(QWidget* frame, const char* name, int widthTwips, const char* text)
 {
-    ClickLabel* caption = label(frame, name, twipsRect(120, 0, widthTwips, 255), QString::fromLatin1(text),
-                                makeFont("Arial", 9));
+    ClickLabel* caption =
+        label(frame, name, twipsRect(120, 0, widthTwips, 255), QString::fromLatin1(text), makeFont("Arial", 9));
     caption->setFill(kBackground);
 }
 
@@ -86,8 +86,8 @@ QPlainTextEdit* textBox(QWidget* frame, const char* name, QRect rect, const QStr
 }  // namespace
 
 AboutWindow::AboutWindow(std::function<void(Cue)> playCue, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                          | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
       playCue_(std::move(playCue))
 {
     setObjectName(QStringLiteral("frmAbout"));

@@ -82,7 +82,7 @@ Reading scoreReading(std::optional<int> grandTotal)
 Reading dieReading(int n, const Die& die)
 {
     QString value = die.face && *die.face >= 1 && *die.face <= 6 ? kNumberWords[static_cast<std::size_t>(*die.face)]
-                                                                  : QStringLiteral("blank");
+                                                                 : QStringLiteral("blank");
     if (die.held) {
         value += QStringLiteral(", held");
     }
@@ -92,8 +92,10 @@ Reading dieReading(int n, const Die& die)
 Reading rollsReading(const std::string& rollsLeftText)
 {
     const int rolls = QString::fromStdString(rollsLeftText).toInt();  // "" reads as 0
-    const QString count = rolls >= 0 && rolls <= 3 ? kNumberWords[static_cast<std::size_t>(rolls)] : QString::number(rolls);
-    return {QStringLiteral("Roll"), count + (rolls == 1 ? QStringLiteral(" roll used") : QStringLiteral(" rolls used"))};
+    const QString count =
+        rolls >= 0 && rolls <= 3 ? kNumberWords[static_cast<std::size_t>(rolls)] : QString::number(rolls);
+    return {QStringLiteral("Roll"),
+            count + (rolls == 1 ? QStringLiteral(" roll used") : QStringLiteral(" rolls used"))};
 }
 
 Reading callReading(const std::string& zvanjeText, int calledRow)

@@ -86,7 +86,8 @@ void SheetAccess::read(const Engine& engine, int called)
     }
     for (const Section section : kSections) {
         for (const Column column : kColumns) {
-            setReading(*labels_.sums[index(section)][index(column)], sumReading(section, column, engine.sum(section, column)));
+            setReading(*labels_.sums[index(section)][index(column)],
+                       sumReading(section, column, engine.sum(section, column)));
         }
         setReading(*labels_.totals[index(section)], totalReading(section, engine.total(section)));
     }

@@ -8,8 +8,8 @@ namespace dakru::ui {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
-    virtual void message(const QString& text) = 0;      // an OK button
-    virtual bool askYesNo(const QString& text) = 0;     // Yes (the default) and No; true for Yes
+    virtual void message(const QString& text) = 0;   // an OK button
+    virtual bool askYesNo(const QString& text) = 0;  // Yes (the default) and No; true for Yes
 };
 
 class QtDialogs final : public Dialogs {

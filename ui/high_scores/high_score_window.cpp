@@ -16,7 +16,10 @@ namespace dakru::scores {
 namespace {
 
 // The layout is drawn in twips, 15 to the pixel.
-constexpr int px(int twips) { return twips / HighScoreWindow::kTwipsPerPixel; }
+constexpr int px(int twips)
+{
+    return twips / HighScoreWindow::kTwipsPerPixel;
+}
 constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return {px(left), px(top), px(width), px(height)};
@@ -36,19 +39,22 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
       hooks_(std::move(hooks)),
       board_(std::move(tableFile),
              InsertionServices{
-                 .askName = [this](const std::string& prompt) {
-                     return dialogs_.askName(QString::fromStdString(prompt)).toStdString();
-                 },
+                 .askName =
+                     [this](const std::string& prompt) {
+                         return dialogs_.askName(QString::fromStdString(prompt)).toStdString();
+                     },
                  .showMessage = [this](const std::string& text) { dialogs_.showMessage(QString::fromStdString(text)); },
                  .soundOff = [this] { return hooks_.soundOff && hooks_.soundOff(); },
-                 .playScoreCue = [this](bool placed) {
-                     if (hooks_.playScoreCue)
-                         hooks_.playScoreCue(placed);
-                 },
-                 .hideRoll = [this] {
-                     if (hooks_.hideRoll)
-                         hooks_.hideRoll();
-                 },
+                 .playScoreCue =
+                     [this](bool placed) {
+                         if (hooks_.playScoreCue)
+                             hooks_.playScoreCue(placed);
+                     },
+                 .hideRoll =
+                     [this] {
+                         if (hooks_.hideRoll)
+                             hooks_.hideRoll();
+                     },
                  .labelsChanged = [this] { showLabels(); },
              }),
       background_(std::move(picturesDir), kPictureFile, ", using a plain background")
@@ -125,7 +131,10 @@ void HighScoreWindow::Form_Activate()
         board_.SaveScore_Click();
 }
 
-void HighScoreWindow::LabelExit_Click() { hide(); }
+void HighScoreWindow::LabelExit_Click()
+{
+    hide();
+}
 
 bool HighScoreWindow::event(QEvent* event)
 {
@@ -152,11 +161,8 @@ void HighScoreWindow::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Escape:
-        LabelExit_Click();
-        break;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Escape: LabelExit_Click(); break;
+    default: QWidget::keyPressEvent(event);
     }
 }
 
@@ -184,8 +190,7 @@ void HighScoreWindow::showLabels()
     const HighScoreTable& entries = board_.shownEntries();
     for (std::size_t index = 0; index < HS_.size(); ++index) {
         HS_[index]->setText(QString::fromStdString(entries[index]));
-        HS_[index]->setAccessibleName(
-            QString::fromStdString(entryReading(static_cast<int>(index), entries[index])));
+        HS_[index]->setAccessibleName(QString::fromStdString(entryReading(static_cast<int>(index), entries[index])));
     }
 }
 

@@ -32,10 +32,22 @@ std::optional<std::tuple<int, int, int, int>> distance(CellPlace from, CellPlace
     int along = 0;
     int aside = 0;
     switch (step) {
-    case CursorStep::Left: along = -across; aside = down; break;
-    case CursorStep::Right: along = across; aside = down; break;
-    case CursorStep::Up: along = -down; aside = across; break;
-    case CursorStep::Down: along = down; aside = across; break;
+    case CursorStep::Left:
+        along = -across;
+        aside = down;
+        break;
+    case CursorStep::Right:
+        along = across;
+        aside = down;
+        break;
+    case CursorStep::Up:
+        along = -down;
+        aside = across;
+        break;
+    case CursorStep::Down:
+        along = down;
+        aside = across;
+        break;
     default: return std::nullopt;
     }
     if (along <= 0) {

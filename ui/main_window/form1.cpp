@@ -23,9 +23,8 @@
 namespace dakru::ui {
 namespace {
 
-constexpr auto kFixedWindow = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint |
-                              Qt::MSWindowsFixedSizeDialogHint;
+constexpr auto kFixedWindow = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                              | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
 
 QFont arial(qreal points, bool bold = false)
 {
@@ -148,9 +147,9 @@ void Form1::buildSheet()
 {
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
-            ClickLabel* cell = makeLabel(this, cellName(column, row),
-                                         layout::cellRect(layout::columnLeft(column), layout::rowTop(row)),
-                                         layout::kCellText);
+            ClickLabel* cell =
+                makeLabel(this, cellName(column, row),
+                          layout::cellRect(layout::columnLeft(column), layout::rowTop(row)), layout::kCellText);
             cell->setFill(layout::kCellBlack);
             cell->setBorder(layout::kBorder);
             connect(cell, &ClickLabel::clicked, this, [this, column, row] {
@@ -169,15 +168,15 @@ void Form1::buildSheet()
             sum->setBorder(layout::kBorder);
             labels_.sums[index(section)][index(column)] = sum;
         }
-        ClickLabel* total = makeLabel(this, totalName(section), layout::cellRect(layout::kTotalLeft, top),
-                                      layout::kSumText);
+        ClickLabel* total =
+            makeLabel(this, totalName(section), layout::cellRect(layout::kTotalLeft, top), layout::kSumText);
         total->setBorder(layout::kBorder);
         labels_.totals[index(section)] = total;
     }
     // The upper sum of the Call column is the one sum cell drawn on black.
     labels_.sums[index(Section::Upper)][index(Column::Call)]->setFill(layout::kCellBlack);
     labels_.grandTotal = makeLabel(this, QString::fromLatin1(kGrandTotalName),
-                            layout::cellRect(layout::kTotalLeft, layout::kScoreRowTop), layout::kSumText);
+                                   layout::cellRect(layout::kTotalLeft, layout::kScoreRowTop), layout::kSumText);
     labels_.grandTotal->setBorder(layout::kBorder);
 
     auto* lines = new GridLines(this);
@@ -301,8 +300,8 @@ void Form1::G_Click(int k)
         // On a fresh sheet before the first roll, NEW simply plays.
         const QString grandTotal = labels_.grandTotal->text();
         // A game kept from the last run is not fresh: NEW asks, then starts afresh.
-        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0")) && labels_.rollsLeft->text().isEmpty() &&
-                           !engine_.keptGameWaiting();
+        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0"))
+                           && labels_.rollsLeft->text().isEmpty() && !engine_.keptGameWaiting();
         if (fresh) {
             G_Click(1);
             return;
@@ -439,8 +438,8 @@ scores::HighScoreWindow& Form1::highScores()
             // The insertion has already consulted the sound switch.
             .playScoreCue = [this](bool placed) { playCue(placed ? Cue::ScoreHigh : Cue::ScoreNo); },
         };
-        highScores_ = new scores::HighScoreWindow(services_.tableFile, services_.picturesDir,
-                                                  services_.scoreDialogs, std::move(hooks));
+        highScores_ = new scores::HighScoreWindow(services_.tableFile, services_.picturesDir, services_.scoreDialogs,
+                                                  std::move(hooks));
     }
     return *highScores_;
 }

@@ -111,11 +111,11 @@ constexpr QRect dicePicture(int die)  // die 1 to 5
 // The hot spots over the menu words (ROLL, NEW, HIGHSCORE, INFO, EXIT) and
 // where their highlight frames start out.
 inline constexpr std::array<QRect, 5> kHotSpots{
-    twipsRect(360, 6480, 885, 495), twipsRect(240, 7200, 855, 375), twipsRect(1200, 7200, 1815, 375),
+    twipsRect(360, 6480, 885, 495),  twipsRect(240, 7200, 855, 375),  twipsRect(1200, 7200, 1815, 375),
     twipsRect(3120, 7200, 855, 375), twipsRect(4080, 7200, 975, 375),
 };
 inline constexpr std::array<QRect, 5> kHighlightFrames{
-    twipsRect(240, 6600, 975, 375), twipsRect(240, 7230, 975, 375), twipsRect(1200, 7230, 1815, 375),
+    twipsRect(240, 6600, 975, 375),  twipsRect(240, 7230, 975, 375),  twipsRect(1200, 7230, 1815, 375),
     twipsRect(3000, 7200, 975, 375), twipsRect(3960, 7200, 975, 375),
 };
 

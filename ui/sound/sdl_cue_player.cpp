@@ -183,8 +183,8 @@ void SdlCuePlayer::load(SdlLibrary& sdl, Cue cue)
         samples.shrink_to_fit();
     }
 
-    const auto bytesPerSecond = static_cast<double>(format_.frequency) * format_.channels *
-                                (SDL_AUDIO_BITSIZE(format_.format) / 8);
+    const auto bytesPerSecond =
+        static_cast<double>(format_.frequency) * format_.channels * (SDL_AUDIO_BITSIZE(format_.format) / 8);
     Sound& sound = sounds_[indexOf(cue)];
     sound.length = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(static_cast<double>(samples.size()) / bytesPerSecond));
@@ -249,8 +249,8 @@ void SdlCuePlayer::serve(SdlLibrary& sdl, std::stop_token stop)
     std::unique_lock lock(mutex_);
     while (!stop.stop_requested()) {
         if (!requested_ && device_ && !playing_) {
-            const bool asked = changed_.wait_until(lock, stop, quietSince_ + quietTime_,
-                                                   [this] { return requested_.has_value(); });
+            const bool asked =
+                changed_.wait_until(lock, stop, quietSince_ + quietTime_, [this] { return requested_.has_value(); });
             if (!asked && !stop.stop_requested()) {
                 // Closing waits for SDL's audio thread, which takes mutex_ to feed the device.
                 lock.unlock();
@@ -347,8 +347,8 @@ void SdlCuePlayer::playAndWait(Cue cue)
     // SDL takes the last samples a little before they are heard, so the wait
     // lasts the cue's full length as well as until the device has taken it all.
     const Clock::time_point heard = startedAt_ + sound.length;
-    const bool taken = changed_.wait_until(lock, heard + kStallMargin,
-                                           [&] { return finished_ >= number || started_ > number; });
+    const bool taken =
+        changed_.wait_until(lock, heard + kStallMargin, [&] { return finished_ >= number || started_ > number; });
     if (!taken && started_ == number && playing_) {
         // The device stalled: cut the cue off and let the game go on.
         playing_ = nullptr;

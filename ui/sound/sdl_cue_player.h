@@ -40,8 +40,7 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // `quietTime` is how long the device stays open after the last cue has ended.
-    explicit SdlCuePlayer(std::filesystem::path soundsFolder,
-                          Clock::duration quietTime = std::chrono::seconds(3));
+    explicit SdlCuePlayer(std::filesystem::path soundsFolder, Clock::duration quietTime = std::chrono::seconds(3));
     ~SdlCuePlayer() override;
 
     SdlCuePlayer(const SdlCuePlayer&) = delete;
