@@ -25,7 +25,10 @@ struct FinishedGame {
     std::string version;                                             // of the program that recorded it, "1.6.6"
 
     // Row 1 to 14, column 0 (Down) to 3 (Call).
-    int cell(int row, int column) const { return cells[static_cast<std::size_t>((row - 1) * kColumns + column)]; }
+    int cell(int row, int column) const
+    {
+        return cells[static_cast<std::size_t>(row - 1) * kColumns + static_cast<std::size_t>(column)];
+    }
     bool operator==(const FinishedGame&) const = default;
 };
 

@@ -82,10 +82,11 @@ Histogram histogram(std::span<const int> scores, int maxBins)
         for (const int step : {1, 2, 5}) {
             const int width = step * scale;
             const int first = floorTo(*low, width);
-            if ((*high - first) / width + 1 <= std::max(maxBins, 1)) {
+            const int binCount = (*high - first) / width + 1;
+            if (binCount <= std::max(maxBins, 1)) {
                 result.first = first;
                 result.width = width;
-                result.counts.assign(static_cast<std::size_t>((*high - first) / width + 1), 0);
+                result.counts.assign(static_cast<std::size_t>(binCount), 0);
                 for (const int score : scores) {
                     ++result.counts[static_cast<std::size_t>((score - first) / width)];
                 }

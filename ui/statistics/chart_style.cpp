@@ -29,7 +29,8 @@ std::vector<double> niceTicks(double low, double high, int most)
     }
     step = std::max(step, 1.0);  // games and scores are counted whole
     std::vector<double> ticks;
-    for (double tick = std::floor(low / step) * step; tick < high + step; tick += step) {
+    for (auto n = static_cast<long long>(std::floor(low / step));; ++n) {
+        const double tick = static_cast<double>(n) * step;
         ticks.push_back(tick);
         if (tick >= high) {
             break;
