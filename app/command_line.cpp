@@ -1,10 +1,45 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <array>
 
 #include "version.h"
 
 namespace dakru::app {
+namespace {
+
+// The options the window toolkit reads for itself when it starts (see its
+// --help-all), hidden from our help. Those taking a value come first.
+constexpr std::array kToolkitValueOptions{"platform",        "platformpluginpath",
+                                          "platformtheme",   "plugin",
+                                          "qwindowgeometry", "geometry",
+                                          "qwindowicon",     "icon",
+                                          "qwindowtitle",    "title",
+                                          "display",         "name",
+                                          "session",         "style",
+                                          "stylesheet",      "qmljsdebugger"};
+constexpr std::array kToolkitFlags{"reverse", "nograb", "dograb", "sync", "widgetcount", "testability"};
+
+void addToolkitOptions(QCommandLineParser& parser)
+{
+    for (const char* name : kToolkitValueOptions) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kToolkitFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QString versionLine()
+{
+    return QStringLiteral("dakru %1.%2.%3\n").arg(version::major).arg(version::minor).arg(version::revision);
+}
+
+}  // namespace
 
 CommandLine readCommandLine(const QStringList& arguments)
 {
@@ -22,21 +57,17 @@ CommandLine readCommandLine(const QStringList& arguments)
                                            QStringLiteral("Write every finished game to <file> as CSV, and exit."),
                                            QStringLiteral("file"));
     parser.addOption(exportHistory);
+    addToolkitOptions(parser);
 
     const bool understood = parser.parse(arguments);
     // The toolkit's options are listed by the toolkit, which then ends the program.
-    if (parser.isSet(QStringLiteral("help-all")))
+    if (understood && parser.isSet(QStringLiteral("help-all")))
         parser.process(arguments);
 
     CommandLine line;
     line.verbose = parser.isSet(verbose);
-    if (parser.isSet(help)) {
-        line.request = CommandLine::Request::ShowHelp;
-        line.text = parser.helpText();
-    } else if (parser.isSet(version)) {
-        line.request = CommandLine::Request::ShowVersion;
-        line.text = QStringLiteral("dakru %1.%2.%3\n").arg(version::major).arg(version::minor).arg(version::revision);
-    } else if (understood && parser.isSet(exportHistory) && parser.positionalArguments().isEmpty()) {
+    line.platform = parser.value(QStringLiteral("platform"));
+    if (understood && parser.isSet(exportHistory) && parser.positionalArguments().isEmpty()) {
         line.request = CommandLine::Request::ExportHistory;
         line.exportFile = parser.value(exportHistory);
     } else if (!understood || !parser.positionalArguments().isEmpty()) {
@@ -45,6 +76,12 @@ CommandLine readCommandLine(const QStringList& arguments)
             understood ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
                        : parser.errorText();
         line.text = what + QLatin1Char('\n') + parser.helpText();
+    } else if (parser.isSet(help)) {
+        line.request = CommandLine::Request::ShowHelp;
+        line.text = parser.helpText();
+    } else if (parser.isSet(version)) {
+        line.request = CommandLine::Request::ShowVersion;
+        line.text = versionLine();
     }
     return line;
 }

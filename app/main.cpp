@@ -3,29 +3,53 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 #include "command_line.h"
 #include "data_folder.h"
+#include "display_check.h"
 #include "game.h"
 #include "history_export.h"
 #include "score_file_location.h"
 
 namespace {
 
-// The toolkit's own chatter (missing runtime folders, platform notes) is not
-// the player's business; only real failures reach the terminal. --verbose or
-// QT_LOGGING_RULES leave every message to the toolkit's own handler.
-void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& message)
+// How the toolkit's messages reach the terminal; set once in main() before the toolkit starts.
+struct MessageRoute {
+    bool quiet = true;
+    QtMessageHandler toolkitOwn = nullptr;
+    QByteArray startFailure;  // said instead of the toolkit's own abort while the window system starts
+    bool starting = true;
+};
+
+MessageRoute& messageRoute()
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::fprintf(stderr, "dakru: %s\n", qPrintable(message));
-    }
+    static MessageRoute route;
+    return route;
 }
 
-dakru::app::CommandLine readCommandLine()
+// The toolkit's own chatter (missing runtime folders, platform notes) is not
+// the player's business; only real failures reach the terminal. --verbose or
+// QT_LOGGING_RULES leave every message to the toolkit's own handler. A window
+// system that cannot start ends the program with one line, not an abort.
+void toolkitMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    return dakru::app::readCommandLine(QCoreApplication::arguments());
+    const MessageRoute& route = messageRoute();
+    if (type == QtFatalMsg && route.starting) {
+        std::fputs(route.startFailure.constData(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (!route.quiet) {
+        if (route.toolkitOwn) {
+            route.toolkitOwn(type, context, message);
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+        }
+    } else if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "dakru: %s\n", qPrintable(message));
+    }
 }
 
 // The player's own files (the kept game, the settings, the history), in the
@@ -42,29 +66,36 @@ int main(int argc, char** argv)
 {
     using Request = dakru::app::CommandLine::Request;
 
-    // Help and the version need no screen, so they are answered before the
-    // window toolkit starts; its own options (-platform ...) are read by it.
-    const dakru::app::CommandLine early = [&] {
+    // Every option is read before the window toolkit starts, so that help,
+    // the version and a wrong option need no screen.
+    const dakru::app::CommandLine line = [&] {
         const QCoreApplication bare(argc, argv);
-        return readCommandLine();
+        return dakru::app::readCommandLine(QCoreApplication::arguments());
     }();
-    if (early.request == Request::ShowHelp || early.request == Request::ShowVersion) {
-        std::fputs(qPrintable(early.text), stdout);
-        return 0;
-    }
-    // The export needs no screen either.
-    if (early.request == Request::ExportHistory) {
+    switch (line.request) {
+    case Request::ShowHelp:
+    case Request::ShowVersion: std::fputs(qPrintable(line.text), stdout); return 0;
+    case Request::Refuse: std::fputs(qPrintable(line.text), stderr); return 2;
+    case Request::ExportHistory: {
+        // The export needs no screen either.
         const QCoreApplication bare(argc, argv);
-        return dakru::app::exportHistory(playerFolder(), std::filesystem::path(early.exportFile.toStdU16String()));
+        return dakru::app::exportHistory(playerFolder(), std::filesystem::path(line.exportFile.toStdU16String()));
     }
-    if (!early.verbose && !qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
-        qInstallMessageHandler(quietToolkit);
+    case Request::Play: break;
+    }
+
+    const dakru::app::DisplayEnvironment display = dakru::app::currentDisplayEnvironment(line.platform);
+    if (const std::optional<QString> missing = dakru::app::missingDisplay(display)) {
+        std::fputs(qPrintable(*missing), stderr);
+        return 1;
+    }
+    MessageRoute& route = messageRoute();
+    route.quiet = !line.verbose && !qEnvironmentVariableIsSet("QT_LOGGING_RULES");
+    route.startFailure = dakru::app::displayFailed(display).toLocal8Bit();
+    route.toolkitOwn = qInstallMessageHandler(toolkitMessage);
 
     QApplication app(argc, argv);
-    if (const dakru::app::CommandLine line = readCommandLine(); line.request == Request::Refuse) {
-        std::fputs(qPrintable(line.text), stderr);
-        return 2;
-    }
+    route.starting = false;
     const std::filesystem::path player = playerFolder();
     QApplication::setDesktopFileName(QStringLiteral(DAKRU_APP_ID));
 

@@ -7,6 +7,10 @@
 namespace dakru::scores {
 namespace {
 
+// The places as the place messages name them.
+constexpr std::array<std::string_view, kEntryCount> kPlaceWords{"1st", "2nd", "3rd", "4th", "5th",
+                                                                "6th", "7th", "8th", "9th", "last"};
+
 constexpr std::array<std::string_view, kEntryCount> kPlaceMessages{
     "Congratiulations ! You are the 1st one",
     "Congratiulations ! You are the 2nd one",
@@ -82,6 +86,14 @@ std::string EntryText(int finalScore, std::string_view name)
 std::string namePrompt(int place)
 {
     return std::string(kPlaceMessages.at(static_cast<std::size_t>(place))) + "\r\nEnter your name";
+}
+
+std::string placeTakenMessage(std::optional<int> placeNow)
+{
+    const std::string meanwhile = "Another game's score went into the table while you typed your name. ";
+    if (!placeNow)
+        return meanwhile + "Yours no longer makes the table.";
+    return meanwhile + "You are now the " + std::string(kPlaceWords.at(static_cast<std::size_t>(*placeNow))) + " one.";
 }
 
 }  // namespace dakru::scores

@@ -44,4 +44,8 @@ std::string EntryText(int finalScore, std::string_view name);
 // The name prompt for place 0 to 9: the place message, CR LF, "Enter your name".
 std::string namePrompt(int place);
 
+// Said when another copy of the game took the promised place while the name
+// was asked: the place the score got instead (0 to 9), or none.
+std::string placeTakenMessage(std::optional<int> placeNow);
+
 }  // namespace dakru::scores

@@ -70,15 +70,14 @@ void HighScoreBoard::insertAt(int place)
 
     // Another copy of the game may have entered a score since the activation:
     // the entry goes where it ranks in the table as the file holds it now.
-    bool placed = false;
+    std::optional<int> now;
     const std::optional<HighScoreTable> written = updateTable(file_, [&](HighScoreTable& table) {
-        const std::optional<int> now = findPlace(table, finalScore_);
+        now = findPlace(table, finalScore_);
         if (now) {
             std::shift_right(table.begin() + *now, table.end(), 1);
             table[static_cast<std::size_t>(*now)] = entry;
-            placed = true;
         }
-        return placed;
+        return now.has_value();
     });
     if (!written) {
         services_.showMessage(std::string(kNotSavedMessage));
@@ -89,7 +88,10 @@ void HighScoreBoard::insertAt(int place)
         services_.labelsChanged();
     }
     if (!services_.soundOff())
-        services_.playScoreCue(placed);
+        services_.playScoreCue(now.has_value());
+    // The player was promised a place; if it went to another score, say where this one went.
+    if (!now || *now > place)
+        services_.showMessage(placeTakenMessage(now));
 }
 
 }  // namespace dakru::scores

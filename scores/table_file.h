@@ -18,7 +18,7 @@ namespace dakru::scores {
 // anything but a plain file, and the lines a short file lacks read as empty
 // entries.
 HighScoreTable readTable(const std::filesystem::path& file);
-inline constexpr std::size_t kReadLimit = 64 * 1024;
+inline constexpr std::size_t kReadLimit = std::size_t{64} * 1024;
 
 // Changes the table as the file holds it now: under a lock that every copy of
 // the game takes, reads the file, lets `change` edit what it read and, when

@@ -134,7 +134,8 @@ TEST_F(BoardTest, FailedWriteKeepsTheOldFileTellsThePlayerAndEndsThePendingState
 
 // Two copies of the game on one file: the second enters its score while the
 // first one's prompt is open. The first keeps the place message of its own
-// activation, and its entry goes where it ranks in the table as it is now.
+// activation, its entry goes where it ranks in the table as it is now, and
+// the player is told when that is not the place promised.
 TEST_F(BoardTest, TwoGamesEndingTogetherBothKeepTheirEntries)
 {
     const struct {
@@ -146,13 +147,21 @@ TEST_F(BoardTest, TwoGamesEndingTogetherBothKeepTheirEntries)
          750,
          {"0900 - A", "0800 - B", "0750 - Other", "0700 - C", "0650 - Zed", "0600 - D", "0500 - E", "0400 - F",
           "0300 - G", "0200 - H"},
-         {"prompt: You are the 4th one\r\nEnter your name", "ScoreHigh", "hide Roll"}},
+         {"prompt: You are the 4th one\r\nEnter your name", "ScoreHigh", "message: " + placeTakenMessage(4),
+          "hide Roll"}},
         // The other score took the last place this one was offered.
         {51,
          60,
          {"0900 - A", "0800 - B", "0700 - C", "0600 - D", "0500 - E", "0400 - F", "0300 - G", "0200 - H", "0100 - I",
           "0060 - Other"},
-         {"prompt: You are the last one\r\nEnter your name", "ScoreNo", "hide Roll"}},
+         {"prompt: You are the last one\r\nEnter your name", "ScoreNo", "message: " + placeTakenMessage(std::nullopt),
+          "hide Roll"}},
+        // A score below this one's came in: the place stays, and nothing more is said.
+        {650,
+         550,
+         {"0900 - A", "0800 - B", "0700 - C", "0650 - Zed", "0600 - D", "0550 - Other", "0500 - E", "0400 - F",
+          "0300 - G", "0200 - H"},
+         {"prompt: You are the 4th one\r\nEnter your name", "ScoreHigh", "hide Roll"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);

@@ -57,5 +57,32 @@ TEST_F(AboutTest, TitleAndCloseCuesFollowTheSoundSwitch)
     EXPECT_NE(form->aboutWindow(), nullptr);
 }
 
+// F1 opens the About window as INFO does; Esc closes it, and the Esc let go
+// over the main window afterwards does not end the game.
+TEST_F(AboutTest, F1OpensItAndEscClosesIt)
+{
+    keyUp(Qt::Key_F1);
+    AboutWindow* about = form->aboutWindow();
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    keyUp(Qt::Key_F1);
+    EXPECT_EQ(aboutWindows(), 1);
+
+    QTest::keyPress(about, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->aboutWindow(), nullptr);
+    QTest::keyRelease(form.get(), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible()) << "the release belongs to the key that closed the About window";
+
+    // Other keys do nothing in the About window.
+    keyUp(Qt::Key_F1);
+    about = form->aboutWindow();
+    ASSERT_NE(about, nullptr);
+    QTest::keyClick(about, Qt::Key_Return);
+    QTest::keyClick(about, Qt::Key_F1);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_TRUE(cues.played.empty());
+}
+
 }  // namespace
 }  // namespace dakru::ui::testing

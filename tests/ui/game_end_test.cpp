@@ -18,6 +18,19 @@ protected:
         click(cell);
         ASSERT_NE(text(cell), "") << cell.toStdString();
     }
+
+    // A whole game with the dice as they fall: Down, Up and Down\Up row by row, then the calls.
+    void fillSheet()
+    {
+        for (int row = 1; row <= kRowCount; ++row) {
+            writeTurn(Column::Down, row);
+            writeTurn(Column::Up, kRowCount + 1 - row);
+            writeTurn(Column::DownUp, row);
+        }
+        for (int row = 1; row <= kRowCount; ++row) {
+            writeTurn(Column::Call, row);
+        }
+    }
 };
 
 TEST_F(GameEndTest, FullGameByClicksEntersTheScoreOnce)
@@ -99,6 +112,48 @@ TEST_F(GameEndTest, HighScoreWindowBlanksTheRollCounterOnEveryActivation)
     keyUp(Qt::Key_F3);
     ASSERT_NE(form->highScoreWindow(), nullptr);
     EXPECT_TRUE(form->highScoreWindow()->isVisible());
+}
+
+// The table is open behind the main window when the game ends: it asks for
+// attention, and NEW, F2 and F3 bring it forward to take the score.
+TEST_F(GameEndTest, AScoreWaitingForATableInTheBackgroundIsNeverSilent)
+{
+    const struct {
+        const char* way;
+        std::function<void()> act;
+    } cases[] = {
+        {"F2", [this] { keyUp(Qt::Key_F2); }},
+        {"NEW", [this] { click("G2"); }},
+        {"F3", [this] { keyUp(Qt::Key_F3); }},
+    };
+    int entered = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.way);
+        fillSheet();
+        form->Timer1_Timer();
+        keyUp(Qt::Key_F3);
+        scores::HighScoreWindow* table = form->highScoreWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(table));
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        scoreDialogs.alerts.clear();
+
+        form->Timer2_Timer();
+        EXPECT_EQ(scoreDialogs.alerts, QStringList{QStringLiteral("Form2")});
+        EXPECT_TRUE(form->isActiveWindow()) << "the player is not pulled away by the watch";
+        EXPECT_EQ(scoreDialogs.prompts.size(), entered);
+
+        c.act();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(table));
+        EXPECT_EQ(scoreDialogs.prompts.size(), ++entered);
+        EXPECT_FALSE(table->scorePending());
+        EXPECT_TRUE(dialogs.questions.isEmpty()) << "a finished game is not thrown away";
+
+        keyUp(Qt::Key_F2);  // the next game
+        ASSERT_EQ(dialogs.questions.size(), 1);
+        dialogs.questions.clear();
+    }
+    EXPECT_EQ(scores::readTable(tableFile)[2], "0808 - Tester");
 }
 
 }  // namespace

@@ -65,9 +65,12 @@ public:
         }
         return QStringLiteral("Tester");
     }
-    void showMessage(const QString&) override {}
+    void showMessage(const QString& text) override { messages.push_back(text); }
+    void askForAttention(QWidget& window) override { alerts.push_back(window.objectName()); }
     std::function<void()> whileOpen;
     QStringList prompts;
+    QStringList messages;
+    QStringList alerts;  // windows that asked for attention
 };
 
 // Dice faces in the order they are thrown; sixes once the script runs out.

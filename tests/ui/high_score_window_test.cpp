@@ -35,9 +35,11 @@ public:
         return QStringLiteral("Zed");
     }
     void showMessage(const QString& text) override { prompts.push_back(text); }
+    void askForAttention(QWidget&) override { ++alerts; }
 
     std::function<void()> whileOpen;
     QStringList prompts;
+    int alerts = 0;
 };
 
 class WindowTest : public ::testing::Test {
@@ -140,6 +142,7 @@ TEST_F(WindowTest, HandOverToAWindowInTheBackgroundWaitsForItsActivation)
     EXPECT_TRUE(window->scorePending());
     EXPECT_TRUE(other.isActiveWindow()) << "the player is not pulled away";
     EXPECT_EQ(rollHidden, 0);
+    EXPECT_EQ(dialogs.alerts, 2) << "the window asks for attention each time";
 
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
@@ -154,6 +157,7 @@ TEST_F(WindowTest, HandOverToAWindowInTheBackgroundWaitsForItsActivation)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << "a hidden window is shown and activated";
     EXPECT_EQ(dialogs.prompts.size(), 2);
     EXPECT_EQ(label(1), "0950 - Zed");
+    EXPECT_EQ(dialogs.alerts, 2) << "a window that comes forward by itself needs no alert";
 }
 
 TEST_F(WindowTest, EnterEscAndLabelExitHideItTheCloseBoxDestroysIt)

@@ -57,6 +57,9 @@ TEST(KeyTable, DigitKeysOfTheMainRowWithAndWithoutShift)
         {"keypad 5", NativeKeys::None, {Qt::Key_5, keypad}, None},
         {"Shift+6", NativeKeys::None, {Qt::Key_AsciiCircum, shift}, None},
         {"keypad Enter", NativeKeys::None, {Qt::Key_Enter, keypad}, KeyAction::Roll},
+        {"F1", NativeKeys::None, {Qt::Key_F1, {}}, KeyAction::About},
+        // Undo is the platform's shortcut, taken on the press; its release means nothing here.
+        {"Ctrl+Z released", NativeKeys::None, {Qt::Key_Z, Qt::ControlModifier}, None},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(keyAction(c.stroke, c.native), c.action) << c.what;

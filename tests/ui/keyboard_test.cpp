@@ -146,6 +146,86 @@ TEST_F(KeyboardTest, CursorLeavesOnMouseWritesAndCallsElsewhereKeysCountAsPresse
     EXPECT_EQ(place(), (CellPlace{Column::Call, row::Poker}));
 }
 
+// Ctrl+Z acts on its press, however its keys are let go; a held Z repeats nothing.
+TEST_F(KeyboardTest, CtrlZUndoesOnThePressWhicheverKeyIsLetGoFirst)
+{
+    const auto ctrlDown = [this] { QTest::keyPress(form.get(), Qt::Key_Control, Qt::ControlModifier); };
+    const auto zDown = [this] { QTest::keyPress(form.get(), Qt::Key_Z, Qt::ControlModifier); };
+    const auto zRepeats = [this] {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, QString(), true);
+        QApplication::sendEvent(form.get(), &repeat);
+    };
+    const auto zUpWithCtrl = [this] { QTest::keyRelease(form.get(), Qt::Key_Z, Qt::ControlModifier); };
+    const auto zUp = [this] { QTest::keyRelease(form.get(), Qt::Key_Z); };
+    const auto ctrlUp = [this] { QTest::keyRelease(form.get(), Qt::Key_Control); };
+    const struct {
+        const char* order;
+        const char* calledCell;
+        std::vector<std::function<void()>> keys;
+    } cases[] = {
+        {"Z let go before Ctrl", "Label75", {ctrlDown, zDown, zUpWithCtrl, ctrlUp}},
+        {"Ctrl let go before Z", "Label80", {ctrlDown, zDown, ctrlUp, zUp}},
+        {"Z held down", "Label70", {ctrlDown, zDown, zRepeats, zRepeats, zUpWithCtrl, ctrlUp}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.order);
+        const QString cell = QString::fromLatin1(c.calledCell);
+        roll({1, 1, 2, 3, 1});
+        click(cell);  // the call, then the write
+        click(cell);
+        ASSERT_EQ(text(cell), "0");
+        for (std::size_t i = 0; i + 1 < c.keys.size(); ++i) {
+            c.keys[i]();
+        }
+        EXPECT_EQ(text(cell), "") << "taken back on the press";
+        EXPECT_EQ(yellowCount(), 1) << "the call stays: one step only";
+        c.keys.back()();
+        EXPECT_EQ(text(cell), "");
+        EXPECT_EQ(form->engine().RollCount(), 1);
+        click(cell);
+    }
+}
+
+// An undo puts the cursor back where it was when the write or call was made.
+TEST_F(KeyboardTest, UndoBringsTheCursorBackWhereItWas)
+{
+    roll({1, 2, 3, 4, 6});
+    press(Qt::Key_Down);
+    press(Qt::Key_Tab);
+    ASSERT_EQ(place(), (CellPlace{Column::DownUp, 1}));
+    press(Qt::Key_Return);
+    ASSERT_EQ(text("Label8"), "1");
+    ASSERT_EQ(place(), std::nullopt);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text("Label8"), "");
+    EXPECT_EQ(place(), (CellPlace{Column::DownUp, 1}));
+    press(Qt::Key_Left);
+    press(Qt::Key_Return);
+    EXPECT_EQ(text("Label7"), "1") << "Enter writes the cell the player turns to; it does not roll";
+    EXPECT_EQ(form->engine().RollCount(), 0);
+
+    // A click elsewhere while the cursor was shown: the cursor comes back to its own cell.
+    roll({1, 2, 3, 4, 6});
+    press(Qt::Key_Up);
+    ASSERT_EQ(place(), (CellPlace{Column::DownUp, 1}));
+    click("Label13");
+    ASSERT_EQ(place(), std::nullopt);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(place(), (CellPlace{Column::DownUp, 1}));
+
+    // No cursor before the write, none after the undo.
+    press(Qt::Key_Space);
+    click("Label13");
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text("Label13"), "");
+    EXPECT_EQ(place(), std::nullopt);
+    // Nothing to undo after a roll: the cursor stays away.
+    click("Label13");
+    press(Qt::Key_Space);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(place(), std::nullopt);
+}
+
 }  // namespace
 }  // namespace testing
 }  // namespace dakru::ui

@@ -79,8 +79,10 @@ Signal rattle(int dice)
             gain *= 0.7;
         }
         const double rolling = std::max(rest - t, 0.01);
-        for (; t < rest; t += noise.between(0.014, 0.026))
+        while (t < rest) {
             addImpact(s, t, 0.12 + 0.4 * (rest - t) / rolling, noise);
+            t += noise.between(0.014, 0.026);
+        }
     }
     // Gentle saturation evens out the spiky impacts, so the rattle sounds full
     // rather than faint next to the other cues.
@@ -118,6 +120,7 @@ Signal scoreHigh()
 {
     Signal s = silence(1.35);
     std::vector<Note> run;
+    run.reserve(8);
     const int steps[] = {72, 74, 76, 79, 81, 84, 88, 91};
     for (int i = 0; i < 8; ++i)
         run.push_back({0.07 * i, 0.5, steps[i], 0.55 - 0.03 * i});

@@ -27,6 +27,7 @@ QByteArray icoFile(const std::vector<QImage>& images)
     constexpr std::uint32_t entrySize = 16;
 
     std::vector<QByteArray> pngs;
+    pngs.reserve(images.size());
     for (const QImage& image : images)
         pngs.push_back(png(image));
 

@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -143,6 +144,18 @@ AboutWindow::AboutWindow(std::function<void(Cue)> playCue, QWidget* parent)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+// Esc closes the window, as it closes every small window of the desktop. It
+// acts on the press: the main window then sees only the release, which does
+// not count there, so the game goes on.
+void AboutWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace dakru::ui

@@ -10,6 +10,56 @@ namespace {
 constexpr char kRole[] = "dakruAccessibleRole";
 constexpr char kValue[] = "dakruAccessibleValue";
 constexpr char kCursor[] = "dakruCursorFocus";
+constexpr char kHidden[] = "dakruHiddenFromReaders";
+
+bool hidden(const QObject* object)
+{
+    return object->property(kHidden).toBool();
+}
+
+// A window as a screen reader walks it: its controls, less the decorations.
+class ReaderWindow final : public QAccessibleWidget {
+public:
+    explicit ReaderWindow(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(shown().size()); }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        const QWidgetList children = shown();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(shown().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
+    }
+
+    // The cell under the keyboard cursor has the focus a reader follows;
+    // without the cursor it is the window's own.
+    QAccessibleInterface* focusChild() const override
+    {
+        for (QWidget* child : shown()) {
+            if (child->property(kCursor).toBool()) {
+                return QAccessible::queryAccessibleInterface(child);
+            }
+        }
+        return QAccessibleWidget::focusChild();
+    }
+
+private:
+    QWidgetList shown() const
+    {
+        QWidgetList children;
+        for (QObject* object : widget()->children()) {
+            auto* child = qobject_cast<QWidget*>(object);
+            if (child && !child->isWindow() && !hidden(child)) {
+                children.append(child);
+            }
+        }
+        return children;
+    }
+};
 
 class AccessibleLabel final : public QAccessibleWidget {
 public:
@@ -74,6 +124,12 @@ QAccessibleInterface* accessibleLabelFactory(const QString& className, QObject* 
             return new AccessibleLabel(label);
         }
     }
+    // The game's own windows are plain widgets; the toolkit's windows have interfaces of their own.
+    if (className == QLatin1String("QWidget") && object->isWidgetType()) {
+        if (auto* window = static_cast<QWidget*>(object); window->isWindow()) {
+            return new ReaderWindow(window);
+        }
+    }
     return nullptr;
 }
 
@@ -88,6 +144,11 @@ void installAccessibleLabels()
 void setAccessibleRole(QWidget& label, QAccessible::Role role)
 {
     label.setProperty(kRole, static_cast<int>(role));
+}
+
+void hideFromReaders(QWidget& control)
+{
+    control.setProperty(kHidden, true);
 }
 
 void setReading(QWidget& label, const Reading& reading)
@@ -117,6 +178,13 @@ void setCursorFocus(QWidget& label, bool focused)
         QAccessibleEvent focus(&label, QAccessible::Focus);
         QAccessible::updateAccessibility(&focus);
     }
+}
+
+void returnFocusToWindow(QWidget& window)
+{
+    window.setFocus(Qt::OtherFocusReason);
+    QAccessibleEvent focus(&window, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 }  // namespace dakru::ui

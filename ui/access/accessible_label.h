@@ -18,6 +18,11 @@ void installAccessibleLabels();
 // Gives a label its role; the cells, dice and hot spots are buttons.
 void setAccessibleRole(QWidget& label, QAccessible::Role role);
 
+// Keeps a control out of the tree a screen reader walks: a picture, a line, a
+// frame or a caption that only decorates. Every window's list of children
+// leaves it out.
+void hideFromReaders(QWidget& control);
+
 // Gives a label its reading, and tells the screen reader when the name or the
 // value has changed.
 void setReading(QWidget& label, const Reading& reading);
@@ -25,5 +30,9 @@ void setReading(QWidget& label, const Reading& reading);
 // Marks the label under the keyboard cursor, or takes the mark away, and
 // tells the screen reader.
 void setCursorFocus(QWidget& label, bool focused);
+
+// The keyboard cursor has gone: the focus is the window's again, and the
+// screen reader is told so.
+void returnFocusToWindow(QWidget& window);
 
 }  // namespace dakru::ui

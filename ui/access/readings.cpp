@@ -94,7 +94,8 @@ Reading rollsReading(const std::string& rollsLeftText)
     const int rolls = QString::fromStdString(rollsLeftText).toInt();  // "" reads as 0
     const QString count =
         rolls >= 0 && rolls <= 3 ? kNumberWords[static_cast<std::size_t>(rolls)] : QString::number(rolls);
-    return {QStringLiteral("Roll"),
+    // Not "Roll, ...": the reader would take it for the ROLL hot spot.
+    return {QStringLiteral("This turn"),
             count + (rolls == 1 ? QStringLiteral(" roll used") : QStringLiteral(" rolls used"))};
 }
 

@@ -69,9 +69,12 @@ void SheetAccess::follow(const Engine& engine, std::optional<CellPlace> cursor)
         if (cursor_) {
             setCursorFocus(*cell(*cursor_), false);
         }
+        const bool gone = cursor_ && !cursor;
         cursor_ = cursor;
         if (cursor_) {
             setCursorFocus(*cell(*cursor_), true);
+        } else if (gone) {
+            returnFocusToWindow(*labels_.grandTotal->window());
         }
     }
 }

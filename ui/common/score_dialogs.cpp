@@ -43,4 +43,9 @@ void QtScoreDialogs::showMessage(const QString& text)
     box.exec();
 }
 
+void QtScoreDialogs::askForAttention(QWidget& window)
+{
+    QApplication::alert(&window);
+}
+
 }  // namespace dakru::scores

@@ -17,6 +17,8 @@ public:
     virtual ~ScoreDialogs() = default;
     virtual QString askName(const QString& prompt) = 0;  // "" when cancelled
     virtual void showMessage(const QString& text) = 0;
+    // The desktop's usual sign that a window in the background wants the player.
+    virtual void askForAttention(QWidget& window) = 0;
 };
 
 // Titled "Dakru", without an icon or a help button, over the active window.
@@ -25,6 +27,7 @@ public:
     explicit QtScoreDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     QString askName(const QString& prompt) override;
     void showMessage(const QString& text) override;
+    void askForAttention(QWidget& window) override;
 
 private:
     QWidget* owner() const;

@@ -110,9 +110,18 @@ void HighScoreWindow::handOver(std::int16_t finalScore)
         // Showing the active window activates nothing, so the score would
         // wait until the player clicked elsewhere and back.
         Form_Activate();
+    } else {
+        // An open window in the background is left where it is, and the
+        // insertion runs when the player next activates it; meanwhile the
+        // window asks for attention.
+        dialogs_.askForAttention(*this);
     }
-    // An open window in the background is left where it is: the insertion
-    // runs when the player next activates it.
+}
+
+void HighScoreWindow::bringWaitingScoreForward()
+{
+    if (board_.scorePending() && isVisible() && !isActiveWindow())
+        showTable();
 }
 
 void HighScoreWindow::showTable()

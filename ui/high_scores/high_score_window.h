@@ -37,10 +37,14 @@ public:
     // The game-end hand-over: SaveScore visible (score pending), FinalScore set.
     // A hidden window is shown, raised and activated, and that activation runs
     // the insertion; the active window runs it at once; an open window in the
-    // background keeps the score until the player activates it.
+    // background keeps the score until the player activates it, and asks for
+    // attention meanwhile.
     void handOver(std::int16_t finalScore);
     // The HIGHSCORE hot spot and F3: show, raise, activate.
     void showTable();
+    // NEW and F2 while a score waits for this window in the background: the
+    // same as F3, so that the player sees where the score went.
+    void bringWaitingScoreForward();
     bool scorePending() const { return board_.scorePending(); }
 
     void Form_Activate();

@@ -1,6 +1,7 @@
 #include "cursor_steps.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <cstdlib>
 #include <tuple>
 #include <vector>
@@ -121,12 +122,9 @@ std::optional<CellPlace> stepCursor(std::optional<CellPlace> from, CursorStep st
             }
             return cells.front();
         }
-        for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell) {
-            if (before(*cell, *from)) {
-                return *cell;
-            }
-        }
-        return cells.back();
+        const auto previous =
+            std::find_if(cells.rbegin(), cells.rend(), [&](const CellPlace& cell) { return before(cell, *from); });
+        return previous != cells.rend() ? *previous : cells.back();
     }
     std::optional<CellPlace> nearest;
     std::optional<std::tuple<int, int, int, int>> best;

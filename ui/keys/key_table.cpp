@@ -91,10 +91,7 @@ std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native)
     case Qt::Key_F3: return KeyAction::HighScores;
     case Qt::Key_F4: return KeyAction::Statistics;
     case Qt::Key_S: return KeyAction::ToggleSound;
-    case Qt::Key_Z:
-        if (stroke.modifiers.testFlag(Qt::ControlModifier))
-            return KeyAction::Undo;
-        return std::nullopt;
+    case Qt::Key_F1: return KeyAction::About;
     default: return std::nullopt;
     }
 }

@@ -20,7 +20,7 @@ enum class KeyAction {
     HoldDie3,
     HoldDie4,
     HoldDie5,
-    Undo,
+    About,
     Statistics
 };
 
@@ -47,7 +47,8 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// Ctrl+Z takes back the last write or call; F4 opens the statistics.
+// F1 shows the About window, F4 the statistics. (Undo is the platform's own
+// shortcut and acts on the press, whatever order its keys are let go in.)
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
 
 // The same for a key event of the platform the program runs on.

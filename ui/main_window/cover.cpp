@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessible_label.h"
 #include "main_layout.h"
 
 namespace dakru::ui {
@@ -32,6 +33,8 @@ void drawStandIn(QPainter& painter, const QRect& area)
 CoverPicture::CoverPicture(Picture picture, QWidget* parent) : QWidget(parent), picture_(std::move(picture))
 {
     setMouseTracking(true);
+    // The hot spots over it are what a screen reader offers.
+    hideFromReaders(*this);
     // It paints every pixel, so while it is in front nothing behind it is painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

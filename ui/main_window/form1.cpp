@@ -10,6 +10,7 @@
 
 #include "accessible_label.h"
 #include "caption_fit.h"
+#include "caption_reading.h"
 #include "click_label.h"
 #include "cover.h"
 #include "grid_lines.h"
@@ -152,10 +153,7 @@ void Form1::buildSheet()
                           layout::cellRect(layout::columnLeft(column), layout::rowTop(row)), layout::kCellText);
             cell->setFill(layout::kCellBlack);
             cell->setBorder(layout::kBorder);
-            connect(cell, &ClickLabel::clicked, this, [this, column, row] {
-                engine_.Cell_Click(column, row);
-                redraw();
-            });
+            connect(cell, &ClickLabel::clicked, this, [this, column, row] { Cell_Click(column, row); });
             labels_.cells[index(column)][row - 1] = cell;
         }
     }
@@ -190,6 +188,7 @@ void Form1::buildSheet()
                                        QString::fromLatin1(caption.name), caption.rect, layout::kCaptionText);
         label->setText(QString::fromLatin1(caption.text));
         label->setFont(fontOf(caption.style));
+        readCaption(*label, caption);
     }
 
     labels_.zvanje = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
@@ -293,7 +292,7 @@ void Form1::G_Click(int k)
         if (engine_.rollVisible()) {
             engine_.Roll_Click();
         } else {
-            engine_.NewGame_Click();
+            NewGame_Click();
         }
         break;
     case 2: {
@@ -306,7 +305,7 @@ void Form1::G_Click(int k)
             G_Click(1);
             return;
         }
-        engine_.NewGame_Click();
+        NewGame_Click();
         break;
     }
     case 3: HighScores_Click(); break;
@@ -331,13 +330,20 @@ bool Form1::event(QEvent* event)
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    if (!event->isAutoRepeat()) {
-        if (const std::optional<KeyAction> action = keyAction(*event)) {
-            keysDown_.insert(*action);
-        }
-        cursorKeys_.pressed(*event);
-    }
     event->accept();
+    if (event->isAutoRepeat()) {
+        return;
+    }
+    // Undo is the platform's own shortcut and acts on the press, as it does
+    // everywhere: the order in which Ctrl and Z are let go does not matter.
+    if (event->matches(QKeySequence::Undo)) {
+        UndoLast();
+        return;
+    }
+    if (const std::optional<KeyAction> action = keyAction(*event)) {
+        keysDown_.insert(*action);
+    }
+    cursorKeys_.pressed(*event);
 }
 
 // Keys act on release. A release whose press this window did not see (the
@@ -384,9 +390,36 @@ bool Form1::WriteAtCursor()
     if (!place) {
         return false;
     }
-    engine_.Cell_Click(place->column, place->row);
-    redraw();
+    Cell_Click(place->column, place->row);
     return true;
+}
+
+void Form1::Cell_Click(Column column, int row)
+{
+    cursor_->rememberForUndo();
+    engine_.Cell_Click(column, row);
+    redraw();
+}
+
+// Ctrl+Z: the last write or call is taken back, and the cursor with it.
+void Form1::UndoLast()
+{
+    const bool undoing = engine_.canUndo();
+    engine_.Undo();
+    if (undoing) {
+        cursor_->restoreAfterUndo(engine_);
+    }
+    redraw();
+}
+
+// NEW and F2. A finished game's score that waits for a high-score window in
+// the background brings that window forward, so that NEW is never silent.
+void Form1::NewGame_Click()
+{
+    engine_.NewGame_Click();
+    if (highScores_) {
+        highScores_->bringWaitingScoreForward();
+    }
 }
 
 void Form1::changeEvent(QEvent* event)
@@ -403,13 +436,13 @@ void Form1::Form_KeyUp(KeyAction action)
     switch (action) {
     case KeyAction::Roll: engine_.Roll_Click(); break;
     case KeyAction::Exit: Exitb_Click(); return;
-    case KeyAction::NewGame: engine_.NewGame_Click(); break;
+    case KeyAction::NewGame: NewGame_Click(); break;
     case KeyAction::HighScores: HighScores_Click(); break;
     case KeyAction::ToggleSound:
         engine_.ToggleSound();
         playerFiles_.rememberSoundOff(engine_.soundOff());
         break;
-    case KeyAction::Undo: engine_.Undo(); break;
+    case KeyAction::About: Info_Click(); break;
     case KeyAction::Statistics: Statistics_Click(); break;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:

@@ -95,6 +95,9 @@ private:
     void Form_KeyUp(KeyAction action);
     void MoveCursor(CursorStep step);
     bool WriteAtCursor();
+    void Cell_Click(Column column, int row);
+    void UndoLast();
+    void NewGame_Click();
     void HighScores_Click();
     void Info_Click();
     void Statistics_Click();

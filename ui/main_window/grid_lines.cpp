@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "accessible_label.h"
 #include "main_layout.h"
 
 namespace dakru::ui {
@@ -35,6 +36,7 @@ QRect lineBlock(const layout::GridLine& line)
 GridLines::GridLines(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    hideFromReaders(*this);
 }
 
 void GridLines::paintEvent(QPaintEvent*)

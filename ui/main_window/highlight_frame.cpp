@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "accessible_label.h"
 #include "main_layout.h"
 
 namespace dakru::ui {
@@ -9,6 +10,7 @@ namespace dakru::ui {
 HighlightFrame::HighlightFrame(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    hideFromReaders(*this);
 }
 
 void HighlightFrame::paintEvent(QPaintEvent*)

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "accessible_label.h"
 #include "main_layout.h"
 
 namespace dakru::ui {
@@ -16,6 +17,8 @@ SheetCursor::SheetCursor(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("SheetCursor"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A screen reader hears the cursor as the focus of the cell it frames.
+    hideFromReaders(*this);
     hide();
 }
 
@@ -29,6 +32,14 @@ void SheetCursor::follow(const Engine& engine)
 {
     if (place_ && (engine.RollCount() != rollCount_ || !engine.cell(place_->column, place_->row).marked)) {
         moveTo(std::nullopt);
+    }
+}
+
+void SheetCursor::restoreAfterUndo(const Engine& engine)
+{
+    if (beforeChange_ && engine.cell(beforeChange_->column, beforeChange_->row).marked) {
+        rollCount_ = engine.RollCount();
+        moveTo(beforeChange_);
     }
 }
 

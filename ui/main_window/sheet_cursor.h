@@ -28,6 +28,13 @@ public:
     // changed (a roll, a write, a new game) or its cell is no longer yellow.
     void follow(const Engine& engine);
 
+    // Before a write or a call: where the cursor is, so that an undo of it
+    // can bring the cursor back.
+    void rememberForUndo() { beforeChange_ = place_; }
+    // After an undo: back where it was before the write or call, if it was
+    // shown then and its cell is yellow again.
+    void restoreAfterUndo(const Engine& engine);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -36,6 +43,7 @@ private:
 
     std::optional<CellPlace> place_;
     std::optional<int> rollCount_;  // when the cursor was last placed
+    std::optional<CellPlace> beforeChange_;
 };
 
 }  // namespace dakru::ui

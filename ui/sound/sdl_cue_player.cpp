@@ -111,10 +111,10 @@ void SdlCuePlayer::start()
 {
     const std::lock_guard lock(mutex_);
     if (!worker_.joinable())
-        worker_ = std::jthread([this](std::stop_token stop) { run(stop); });
+        worker_ = std::jthread([this](const std::stop_token& stop) { run(stop); });
 }
 
-void SdlCuePlayer::run(std::stop_token stop)
+void SdlCuePlayer::run(const std::stop_token& stop)
 {
     SdlLibrary sdl;
     if (!sdl.loaded()) {
@@ -183,8 +183,8 @@ void SdlCuePlayer::load(SdlLibrary& sdl, Cue cue)
         samples.shrink_to_fit();
     }
 
-    const auto bytesPerSecond =
-        static_cast<double>(format_.frequency) * format_.channels * (SDL_AUDIO_BITSIZE(format_.format) / 8);
+    const auto bytesPerSecond = static_cast<double>(format_.frequency) * format_.channels
+                                * (static_cast<double>(SDL_AUDIO_BITSIZE(format_.format)) / 8);
     Sound& sound = sounds_[indexOf(cue)];
     sound.length = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(static_cast<double>(samples.size()) / bytesPerSecond));
@@ -244,7 +244,7 @@ void SdlCuePlayer::closeDevice(SdlLibrary& sdl)
 
 // Starts the cues asked for, and closes the device once it has been quiet for
 // `quietTime_`. Sleeps while there is nothing to do.
-void SdlCuePlayer::serve(SdlLibrary& sdl, std::stop_token stop)
+void SdlCuePlayer::serve(SdlLibrary& sdl, const std::stop_token& stop)
 {
     std::unique_lock lock(mutex_);
     while (!stop.stop_requested()) {

@@ -69,13 +69,13 @@ private:
     };
 
     // The worker thread.
-    void run(std::stop_token stop);
+    void run(const std::stop_token& stop);
     void load(SdlLibrary& sdl, Cue cue);
     void reportMissing() const;
     void markReady(bool hasDevice);
     bool openDevice(SdlLibrary& sdl);
     void closeDevice(SdlLibrary& sdl);
-    void serve(SdlLibrary& sdl, std::stop_token stop);
+    void serve(SdlLibrary& sdl, const std::stop_token& stop);
     void startRequested(SdlLibrary& sdl, std::unique_lock<std::mutex>& lock);
     // SDL's audio thread.
     void feed(std::uint8_t* out, int bytes);
