@@ -21,6 +21,7 @@ public:
     void FrontBack(Cover) override {}
     void showDiePicture(int, const std::string&) override {}
     void handOverFinalScore(std::int16_t) override {}
+    void recordFinishedGame(const GameState&) override {}
 };
 
 class SeededDice final : public RandomSource {

@@ -53,6 +53,10 @@ CommandLine readCommandLine(const QStringList& arguments)
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Show the toolkit's warnings on standard error."));
     parser.addOption(verbose);
+    const QCommandLineOption exportHistory(QStringLiteral("export-history"),
+                                           QStringLiteral("Write every finished game to <file> as CSV, and exit."),
+                                           QStringLiteral("file"));
+    parser.addOption(exportHistory);
     addToolkitOptions(parser);
 
     const bool understood = parser.parse(arguments);
@@ -63,7 +67,10 @@ CommandLine readCommandLine(const QStringList& arguments)
     CommandLine line;
     line.verbose = parser.isSet(verbose);
     line.platform = parser.value(QStringLiteral("platform"));
-    if (!understood || !parser.positionalArguments().isEmpty()) {
+    if (understood && parser.isSet(exportHistory) && parser.positionalArguments().isEmpty()) {
+        line.request = CommandLine::Request::ExportHistory;
+        line.exportFile = parser.value(exportHistory);
+    } else if (!understood || !parser.positionalArguments().isEmpty()) {
         line.request = CommandLine::Request::Refuse;
         const QString what =
             understood ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())

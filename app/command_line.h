@@ -7,9 +7,10 @@ namespace dakru::app {
 
 // What the command line asks of the program.
 struct CommandLine {
-    enum class Request { Play, ShowHelp, ShowVersion, Refuse };
+    enum class Request { Play, ShowHelp, ShowVersion, ExportHistory, Refuse };
     Request request = Request::Play;
     bool verbose = false;  // let the toolkit's warnings through
+    QString exportFile;    // where --export-history writes the history as CSV
     QString platform;      // the window system named by -platform, empty when none is
     QString text;          // the help, the version line, or what was wrong followed by the usage
 };

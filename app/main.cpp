@@ -4,12 +4,14 @@
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 
 #include "command_line.h"
 #include "data_folder.h"
 #include "display_check.h"
 #include "game.h"
+#include "history_export.h"
 #include "score_file_location.h"
 
 namespace {
@@ -51,10 +53,18 @@ void toolkitMessage(QtMsgType type, const QMessageLogContext& context, const QSt
     }
 }
 
+// The player's own files (the kept game, the settings, the history), in the
+// folder the standard paths give the program under its own name.
+std::filesystem::path playerFolder()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Dakru"));
+    return std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
-{
+try {
     using Request = dakru::app::CommandLine::Request;
 
     // Every option is read before the window toolkit starts, so that help,
@@ -67,6 +77,11 @@ int main(int argc, char** argv)
     case Request::ShowHelp:
     case Request::ShowVersion: std::fputs(qPrintable(line.text), stdout); return 0;
     case Request::Refuse: std::fputs(qPrintable(line.text), stderr); return 2;
+    case Request::ExportHistory: {
+        // The export needs no screen either.
+        const QCoreApplication bare(argc, argv);
+        return dakru::app::exportHistory(playerFolder(), std::filesystem::path(line.exportFile.toStdU16String()));
+    }
     case Request::Play: break;
     }
 
@@ -82,7 +97,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     route.starting = false;
-    QApplication::setApplicationName(QStringLiteral("Dakru"));
+    const std::filesystem::path player = playerFolder();
     QApplication::setDesktopFileName(QStringLiteral(DAKRU_APP_ID));
 
     const QString programDir = QCoreApplication::applicationDirPath();
@@ -99,9 +114,12 @@ int main(int argc, char** argv)
     dakru::ui::Game game({
         .data = dataPath,
         .tableFile = dakru::scores::scoreFileLocation(dataDir),
-        .player =
-            std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String()),
+        .player = player,
     });
     game.start();
     return QApplication::exec();
+} catch (const std::exception& error) {
+    // Nothing of ours is meant to throw this far; if something does, say what in one line.
+    std::fprintf(stderr, "%s: %s\n", "dakru", error.what());
+    return 1;
 }

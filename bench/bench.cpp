@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -96,6 +97,7 @@ public:
     void FrontBack(Cover) override {}
     void showDiePicture(int, const std::string&) override {}
     void handOverFinalScore(std::int16_t) override {}
+    void recordFinishedGame(const GameState&) override {}
 };
 
 // A player who rolls one to three times with random holds, then writes a
@@ -385,11 +387,27 @@ void printTable(const Options& options, const Figures& f)
         sign(extraLibraries) + std::to_string(extraLibraries), "<= 80");
 }
 
+// The history's rows come from a program of their own, which prints them.
+void printHistoryRows()
+{
+    std::cout << std::flush;
+    char* arguments[] = {const_cast<char*>(DAKRU_BENCH_HISTORY), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, DAKRU_BENCH_HISTORY, &actions, nullptr, arguments, environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
 }  // namespace
 }  // namespace dakru::bench
 
 int main(int argc, char** argv)
-{
+try {
     using namespace dakru::bench;
     const std::optional<Options> options = readOptions(argc, argv);
     if (!options) {
@@ -407,5 +425,10 @@ int main(int argc, char** argv)
         return 1;
     }
     printTable(*options, figures);
+    printHistoryRows();
     return 0;
+} catch (const std::exception& error) {
+    // Nothing of ours is meant to throw this far; if something does, say what in one line.
+    std::fprintf(stderr, "%s: %s\n", "dakru_bench", error.what());
+    return 1;
 }

@@ -332,6 +332,7 @@ void Engine::handOver()
     handingOver_ = true;
     undo_.reset();
     shell_.FrontBack(Cover::Front);
+    shell_.recordFinishedGame(state_);
     if (state_.assisted) {
         // Fair play: the table holds only scores the player made alone.
         shell_.showMessage("The computer helped in this game, so its score does not go into the table.");

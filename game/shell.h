@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cue.h"
+#include "game_state.h"
 
 namespace dakru {
 
@@ -38,6 +39,10 @@ public:
     // pass it the final score and show it. The high-score side answers, once it
     // has dealt with the score, by calling Engine::ScoreDealtWith.
     virtual void handOverFinalScore(std::int16_t FinalScore) = 0;
+
+    // Every finished game, once, as the game-end hand-over starts, whether or
+    // not its score may go into the table: the history keeps them all.
+    virtual void recordFinishedGame(const GameState& game) = 0;
 };
 
 }  // namespace dakru

@@ -21,6 +21,8 @@ TEST_F(Assisted, TheScoreOfAnAssistedGameStaysOutOfTheTable)
     EXPECT_FALSE(engine.rollVisible()) << "the score counts as dealt with";
     engine.Timer2();
     EXPECT_EQ(shell.take(), Log{}) << "said once";
+    ASSERT_EQ(shell.finished.size(), 1U) << "the history still keeps an assisted game, once";
+    EXPECT_TRUE(shell.finished[0].assisted);
 
     // A new game is played alone again, and its score is handed over as always.
     engine.NewGame_Click();
@@ -29,6 +31,8 @@ TEST_F(Assisted, TheScoreOfAnAssistedGameStaysOutOfTheTable)
     shell.take();
     engine.Timer2();
     EXPECT_EQ(shell.take(), (Log{"cover F", "handover 468"}));
+    ASSERT_EQ(shell.finished.size(), 2U);
+    EXPECT_FALSE(shell.finished[1].assisted);
 }
 
 TEST_F(Assisted, AHintSeenStaysSeenThroughUndoAndTheKeptGame)

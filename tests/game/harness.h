@@ -52,6 +52,9 @@ public:
         if (whileHandingOver)
             whileHandingOver();
     }
+    // Kept apart from the log, which follows what the player sees and hears.
+    void recordFinishedGame(const GameState& game) override { finished.push_back(game); }
+    std::vector<GameState> finished;
     Log take() { return std::exchange(log, {}); }
 };
 

@@ -37,6 +37,7 @@ TEST(KeyTable, DigitKeysOfTheMainRowWithAndWithoutShift)
         {"Windows 9, scan code 10", NativeKeys::WindowsVirtualKey, {Qt::Key_9, {}, 10, 57}, None},
         {"Windows keypad 3", NativeKeys::WindowsVirtualKey, {Qt::Key_3, keypad, 81, 99}, None},
         {"Windows F3", NativeKeys::WindowsVirtualKey, {Qt::Key_F3, {}, 61, 114}, KeyAction::HighScores},
+        {"Windows F4", NativeKeys::WindowsVirtualKey, {Qt::Key_F4, {}, 62, 115}, KeyAction::Statistics},
         // X11 and Wayland: the xkb keycode, 10 to 14; the virtual key is the symbol.
         {"X11 1", NativeKeys::XkbKeycode, {Qt::Key_1, {}, 10, 0x31}, KeyAction::HoldDie1},
         {"X11 Shift+3", NativeKeys::XkbKeycode, {Qt::Key_NumberSign, shift, 12, 0x23}, KeyAction::HoldDie3},

@@ -21,7 +21,8 @@ enum class KeyAction {
     HoldDie4,
     HoldDie5,
     About,
-    Hint
+    Hint,
+    Statistics
 };
 
 // Die 1 to 5 for the hold actions, 0 for the others.
@@ -47,9 +48,9 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// F1 shows the About window; H shows the best move, and H again on the same
-// position makes it. (Undo is the platform's own shortcut and acts on the
-// press, whatever order its keys are let go in.)
+// F1 shows the About window, F4 the statistics; H shows the best move, and H
+// again on the same position makes it. (Undo is the platform's own shortcut
+// and acts on the press, whatever order its keys are let go in.)
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
 
 // The same for a key event of the platform the program runs on.

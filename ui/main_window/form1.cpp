@@ -15,6 +15,7 @@
 #include "cover.h"
 #include "grid_lines.h"
 #include "highlight_frame.h"
+#include "history_database.h"
 #include "main_layout.h"
 #include "sheet_access.h"
 #include "sheet_cursor.h"
@@ -88,6 +89,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
       services_(std::move(services)),
       engine_(*this, services_.random),
       playerFiles_(services_.playerDir),
+      history_(services_.playerDir.empty() ? std::filesystem::path()
+                                           : services_.playerDir / history::HistoryDatabase::kFileName),
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
@@ -257,6 +260,7 @@ void Form1::redraw()
     // Every action and tick ends here: the kept game follows the game as soon
     // as it changes (an unchanged game writes nothing).
     playerFiles_.keep(engine_.gameToKeep());
+    history_.follow(engine_.gameState());
 }
 
 void Form1::Timer1_Timer()
@@ -483,6 +487,7 @@ void Form1::Form_KeyUp(KeyAction action)
         break;
     case KeyAction::About: Info_Click(); break;
     case KeyAction::Hint: ShowHint(); return;
+    case KeyAction::Statistics: Statistics_Click(); break;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:
@@ -531,6 +536,18 @@ void Form1::Info_Click()
     about_->activateWindow();
 }
 
+// The figures are read afresh each time, so that a game just finished is among them.
+void Form1::Statistics_Click()
+{
+    if (statistics_) {
+        statistics_->close();
+    }
+    statistics_ = new statistics::StatisticsWindow(history_.games());
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
+}
+
 // Ends the program at once: nothing is asked; a game in progress is kept.
 void Form1::Exitb_Click()
 {
@@ -544,6 +561,9 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     if (highScores_) {
         highScores_->close();
+    }
+    if (statistics_) {
+        statistics_->close();
     }
     timer1_.stop();
     timer2_.stop();
@@ -611,6 +631,11 @@ void Form1::showDiePicture(int die, const std::string& fileName)
     const Die& state = engine_.die(die);
     picture->setFill(state.held ? QColor(160, 160, 160) : QColor(240, 240, 240));
     picture->setText(state.face ? QString::number(*state.face) : QString());
+}
+
+void Form1::recordFinishedGame(const GameState& game)
+{
+    history_.handedOver(game);
 }
 
 void Form1::handOverFinalScore(std::int16_t FinalScore)

@@ -13,6 +13,7 @@
 #include "cursor_steps.h"
 #include "dialogs.h"
 #include "engine.h"
+#include "game_history.h"
 #include "high_score_window.h"
 #include "hint.h"
 #include "key_table.h"
@@ -21,6 +22,7 @@
 #include "random_source.h"
 #include "sheet_labels.h"
 #include "shell.h"
+#include "statistics_window.h"
 
 namespace dakru::ui {
 
@@ -63,6 +65,7 @@ public:
     // no owner, so that either can lie behind this one, and end with it.
     scores::HighScoreWindow* highScoreWindow() const { return highScores_; }
     AboutWindow* aboutWindow() const { return about_; }
+    statistics::StatisticsWindow* statisticsWindow() const { return statistics_; }
 
     // Shell.
     void playCue(Cue cue) override;
@@ -72,6 +75,7 @@ public:
     void FrontBack(Cover cover) override;
     void showDiePicture(int die, const std::string& fileName) override;
     void handOverFinalScore(std::int16_t FinalScore) override;
+    void recordFinishedGame(const GameState& game) override;
 
 public slots:
     void Timer1_Timer();
@@ -99,6 +103,7 @@ private:
     void ShowHint();
     void HighScores_Click();
     void Info_Click();
+    void Statistics_Click();
     void Exitb_Click();
     scores::HighScoreWindow& highScores();
     void redraw();
@@ -106,6 +111,7 @@ private:
     Form1Services services_;
     Engine engine_;
     PlayerFiles playerFiles_;
+    statistics::GameHistory history_;
     PictureCache pictures_;
 
     CoverPicture* image1_ = nullptr;
@@ -122,6 +128,7 @@ private:
     CursorKeys cursorKeys_;     // arrows and Tab pressed while this window had the keyboard
     QPointer<scores::HighScoreWindow> highScores_;
     QPointer<AboutWindow> about_;
+    QPointer<statistics::StatisticsWindow> statistics_;
 };
 
 }  // namespace dakru::ui
