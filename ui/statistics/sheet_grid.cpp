@@ -4,26 +4,10 @@
 #include <numeric>
 
 #include "chart_style.h"
+#include "sheet_captions.h"
 
 namespace dakru::ui::statistics {
 namespace {
-
-const std::array<QString, history::kColumns> kColumnNames{QStringLiteral("Down"), QStringLiteral("Down\\Up"),
-                                                          QStringLiteral("Up"), QStringLiteral("Call")};
-const std::array<QString, history::kRows> kRowNames{QStringLiteral("1"),
-                                                    QStringLiteral("2"),
-                                                    QStringLiteral("3"),
-                                                    QStringLiteral("4"),
-                                                    QStringLiteral("5"),
-                                                    QStringLiteral("6"),
-                                                    QStringLiteral("Minimum"),
-                                                    QStringLiteral("Maximum"),
-                                                    QStringLiteral("3 of kind"),
-                                                    QStringLiteral("Small Straight"),
-                                                    QStringLiteral("Large Straight"),
-                                                    QStringLiteral("Full house"),
-                                                    QStringLiteral("Poker"),
-                                                    QStringLiteral("Dakru")};
 
 // The sheet's lines from top to bottom: a scoring row (1 to 14), or the sum
 // closing a section (-1 to -3).
@@ -76,14 +60,14 @@ QString SheetFigures::reading() const
     const auto values = [this](const std::array<double, history::kColumns>& row) {
         QStringList parts;
         for (std::size_t column = 0; column < row.size(); ++column) {
-            parts << kColumnNames[column] + QLatin1Char(' ') + QString::number(row[column], 'f', decimals);
+            parts << columnCaption(kColumns[column]) + QLatin1Char(' ') + QString::number(row[column], 'f', decimals);
         }
         return parts.join(QStringLiteral(", "));
     };
     for (const int line : kLines) {
         if (line > 0) {
-            lines << kRowNames[static_cast<std::size_t>(line - 1)] + QStringLiteral(": ")
-                         + values(cells[static_cast<std::size_t>(line - 1)]) + QLatin1Char('.');
+            lines << rowCaption(line) + QStringLiteral(": ") + values(cells[static_cast<std::size_t>(line - 1)])
+                         + QLatin1Char('.');
         } else {
             lines << QStringLiteral("Equals: ") + values(sums[static_cast<std::size_t>(-line - 1)]) + QLatin1Char('.');
         }
@@ -117,7 +101,8 @@ void SheetGrid::paintEvent(QPaintEvent*)
 
     painter.drawText(QRectF(0, 0, width(), rowHeight), Qt::AlignLeft | Qt::AlignVCenter, figures_.title);
     for (int column = 0; column < history::kColumns; ++column) {
-        painter.drawText(cellRect(-1, column), Qt::AlignCenter, kColumnNames[static_cast<std::size_t>(column)]);
+        painter.drawText(cellRect(-1, column), Qt::AlignCenter,
+                         columnCaption(kColumns[static_cast<std::size_t>(column)]));
     }
     for (int line = 0; line < static_cast<int>(kLines.size()); ++line) {
         const int row = kLines[static_cast<std::size_t>(line)];
@@ -125,7 +110,7 @@ void SheetGrid::paintEvent(QPaintEvent*)
         painter.setPen(Qt::white);
         painter.setFont(row > 0 ? plain : bold);
         painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
-                         row > 0 ? kRowNames[static_cast<std::size_t>(row - 1)] : QStringLiteral("Equals"));
+                         row > 0 ? rowCaption(row) : QStringLiteral("Equals"));
         for (int column = 0; column < history::kColumns; ++column) {
             const QRectF cell = cellRect(line, column);
             double value = 0;
