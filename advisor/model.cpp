@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "corrections.h"
 #include "totals.h"
 
 namespace dakru::advisor {
 
-SheetValuer::SheetValuer(const Model& model)
+SheetValuer::SheetValuer(const Model& model) : corrections_(model.corrections)
 {
     for (int phase = 0; phase < kPhaseCount; ++phase) {
         for (const Column column : kColumns) {
@@ -114,7 +115,25 @@ double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cel
     for (int row = row::ThreeOfKind; row <= row::Dakru; ++row) {
         lower += valueOrMean(row);
     }
-    return upper + middle + lower;
+    double corrected = 0;
+    // A full sheet is worth exactly its total.
+    if (!corrections_.empty() && emptyCells > 0) {
+        for (const int entry : corrections::columnEntries(column, cells, emptyCells)) {
+            corrected += entry == corrections::kNone ? 0.0 : corrections_[entry];
+        }
+    }
+    return upper + middle + lower + corrected;
+}
+
+double SheetValuer::pattern(const Sheet& sheet, int emptyCells) const
+{
+    double corrected = 0;
+    if (!corrections_.empty()) {
+        for (const int entry : corrections::patternEntries(sheet, emptyCells)) {
+            corrected += entry == corrections::kNone ? 0.0 : corrections_[entry];
+        }
+    }
+    return corrected;
 }
 
 int emptyCellsOf(const Sheet& sheet)
@@ -131,7 +150,7 @@ int emptyCellsOf(const Sheet& sheet)
 double SheetValuer::sheet(const Sheet& sheet) const
 {
     const int empty = emptyCellsOf(sheet);
-    double total = 0;
+    double total = pattern(sheet, empty);
     for (const Column column : kColumns) {
         total += this->column(column, sheet[index(column)], empty);
     }

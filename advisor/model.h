@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "sheet.h"
 
@@ -38,6 +39,9 @@ struct Model {
     using Means = std::array<std::array<std::array<double, kWaits>, kRowCount>, kColumnCount>;
     std::array<Cells, kPhaseCount> phases{};
     std::array<Means, kPhaseCount> means{};
+    // Learned corrections to the value of a sheet (see corrections.h), by
+    // entry; none when empty.
+    std::vector<float> corrections;
 };
 
 Model learnedModel();
@@ -55,6 +59,8 @@ public:
 
     // A column's expected final sum, with `emptyCells` empty cells on the whole sheet.
     double column(Column column, const std::array<Cell, kRowCount>& cells, int emptyCells) const;
+    // What the learned corrections add for which cells of the sheet are empty.
+    double pattern(const Sheet& sheet, int emptyCells) const;
     double sheet(const Sheet& sheet) const;
 
 private:
@@ -70,6 +76,7 @@ private:
         std::array<double, kMaxCellValue + 1> spreadMinimumKnown{};
     };
     std::array<std::array<Column_, kColumnCount>, kPhaseCount> columns_{};
+    std::vector<float> corrections_;
 };
 
 }  // namespace dakru::advisor

@@ -52,7 +52,8 @@ TurnPlan::TurnPlan(const SheetValuer& valuer, const Sheet& sheet)
     for (const Column column : kColumns) {
         columnNow[index(column)] = valuer.column(column, sheet[index(column)], emptyAfter);
     }
-    double sheetNow = 0;
+    const double patternNow = valuer.pattern(sheet, emptyAfter);
+    double sheetNow = patternNow;
     for (const double v : columnNow) {
         sheetNow += v;
     }
@@ -67,12 +68,17 @@ TurnPlan::TurnPlan(const SheetValuer& valuer, const Sheet& sheet)
             std::array<double, kMaxCellValue + 1> after;
             after.fill(kNone);
             auto cells = sheet[index(column)];
+            // Which cells are empty changes the same way whatever is written.
+            Sheet written = sheet;
+            written[index(column)][row - 1].value = 0;
+            const double patternChange = valuer.pattern(written, emptyAfter) - patternNow;
             PerThrow w{};
             for (int t = 0; t < kThrowCount; ++t) {
                 const int v = dice.rowValue(row, t);
                 if (after[v] == kNone) {
                     cells[row - 1].value = v;
-                    after[v] = sheetNow - columnNow[index(column)] + valuer.column(column, cells, emptyAfter);
+                    after[v] =
+                        sheetNow - columnNow[index(column)] + valuer.column(column, cells, emptyAfter) + patternChange;
                 }
                 w[t] = after[v];
             }

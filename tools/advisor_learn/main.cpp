@@ -1,12 +1,13 @@
 // Learns the advisor's model by self-play and writes it as advisor/learned_model.cpp.
 //
-//   dakru_advisor_learn [--rounds N] [--games N] [--out FILE]
+//   dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--out FILE]
 //
 // It starts from what each cell would get if a whole turn were played for it
 // alone, then plays rounds of seeded games with the advisor on the current
 // model and takes, for every cell, how often each score ended up there as the
-// next model. The games of the last round are the most; the seeds are fixed,
-// so the same command always writes the same file.
+// next model. The games of the last round are the most. Then it plays more
+// games to learn the corrections to that model (learn_corrections.h). The
+// seeds are fixed, so the same command always writes the same file.
 
 #include <algorithm>
 #include <array>
@@ -20,7 +21,10 @@
 #include <string_view>
 #include <vector>
 
+#include "corrections.h"
+#include "corrections_codec.h"
 #include "dice_tables.h"
+#include "learn_corrections.h"
 #include "model.h"
 #include "self_play.h"
 
@@ -30,6 +34,7 @@ namespace {
 struct Options {
     int rounds = 8;
     int games = 8000;  // in the last round; the earlier ones play fewer
+    CorrectionsRun corrections{.games = 120000};
     std::string out = DAKRU_SOURCE_DIR "/advisor/learned_model.cpp";
 };
 
@@ -220,7 +225,8 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
         << "// For each phase (by empty cells, see phaseOf) and cell (column 0 Down to 3 Call, row 1 to 14):\n"
         << "// a score and how often it was written there when the cell was still empty in that phase.\n"
         << "// clang-format off\n"
-        << "#include <algorithm>\n#include <array>\n#include <cstdint>\n\n#include \"model.h\"\n\n"
+        << "#include <algorithm>\n#include <array>\n#include <cstdint>\n#include <string>\n#include <string_view>\n\n"
+        << "#include \"corrections.h\"\n#include \"corrections_codec.h\"\n#include \"model.h\"\n\n"
         << "namespace dakru::advisor {\nnamespace {\n\n"
         << "struct Entry {\n    std::uint8_t phase;\n    std::uint8_t column;\n    std::uint8_t row;\n    std::uint8_t "
            "value;\n"
@@ -235,14 +241,30 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
     for (std::size_t i = 0; i < means.size(); ++i) {
         out << (i % 2 == 0 ? "    " : " ") << means[i] << (i % 2 == 1 || i + 1 == means.size() ? "\n" : "");
     }
-    out << "}};\n\n}  // namespace\n\nModel learnedModel()\n{\n    Model model;\n"
+    // Pieces of at most 16,000 characters: some compilers refuse longer string literals.
+    const std::string text = encodeCorrections(model.corrections);
+    constexpr std::size_t kPiece = 16000;
+    constexpr std::size_t kLine = 100;
+    out << "}};\n\n// The corrections to the model (see corrections.h and corrections_codec.h).\n"
+        << "constexpr std::array<std::string_view, " << (text.size() + kPiece - 1) / kPiece << "> kCorrections{\n";
+    for (std::size_t piece = 0; piece < text.size(); piece += kPiece) {
+        for (std::size_t line = piece; line < std::min(text.size(), piece + kPiece); line += kLine) {
+            out << "    \"" << text.substr(line, std::min(kLine, piece + kPiece - line)) << "\"\n";
+        }
+        out << "    ,\n";
+    }
+    out << "};\n\n}  // namespace\n\nModel learnedModel()\n{\n    Model model;\n"
         << "    for (const Entry& e : kEntries) {\n        model.phases[e.phase][e.column][e.row - 1][e.value] = "
            "e.chance;\n"
         << "    }\n"
         << "    for (std::size_t i = 0; i < kMeans.size(); ++i) {\n"
         << "        auto& to = model.means[i / kCellCount][i / kRowCount % kColumnCount][i % kRowCount];\n"
         << "        std::copy(kMeans[i].begin(), kMeans[i].end(), to.begin());\n"
-        << "    }\n    return model;\n}\n\n}  // namespace dakru::advisor\n";
+        << "    }\n"
+        << "    std::string corrections;\n"
+        << "    for (const std::string_view piece : kCorrections) {\n        corrections += piece;\n    }\n"
+        << "    model.corrections = decodeCorrections(corrections, corrections::kSize);\n"
+        << "    return model;\n}\n\n}  // namespace dakru::advisor\n";
     if (!out.flush()) {
         throw std::runtime_error("cannot write " + path);
     }
@@ -258,6 +280,8 @@ int run(int argc, char** argv)
             options.rounds = std::max(1, std::atoi(argv[i + 1]));
         } else if (name == "--games") {
             options.games = std::max(1, std::atoi(argv[i + 1]));
+        } else if (name == "--correction-games") {
+            options.corrections.games = std::max(0, std::atoi(argv[i + 1]));
         } else if (name == "--out") {
             options.out = argv[i + 1];
         } else {
@@ -265,7 +289,7 @@ int run(int argc, char** argv)
         }
     }
     if (!understood) {
-        std::cerr << "usage: dakru_advisor_learn [--rounds N] [--games N] [--out FILE]\n";
+        std::cerr << "usage: dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--out FILE]\n";
         return 2;
     }
     Model model = startingModel();
@@ -279,8 +303,10 @@ int run(int argc, char** argv)
         std::cout << "round " << round + 1 << ": " << games << " games, mean score " << mean << " (" << took.count()
                   << " s)" << std::endl;
     }
+    learnCorrections(model, options.corrections);
     writeModel(model, options.out,
-               std::to_string(options.rounds) + " rounds, " + std::to_string(options.games) + " games in the last");
+               std::to_string(options.rounds) + " rounds, " + std::to_string(options.games) + " games in the last, "
+                   + std::to_string(options.corrections.games) + " for the corrections");
     std::cout << "wrote " << options.out << "\n";
     return 0;
 }

@@ -64,7 +64,12 @@ Hint::Press Hint::press(const GameState& state)
         clear();
         return press;
     }
-    const std::optional<advisor::Advice> advice = advisor_.advise(state);
+    // The advisor's model is learned tables of some size: it is read on the
+    // first H, so that a game played without hints never loads it.
+    if (!advisor_) {
+        advisor_.emplace();
+    }
+    const std::optional<advisor::Advice> advice = advisor_->advise(state);
     if (!advice && state.rollVisible) {
         return {};  // a full sheet before the game-end watch has seen it
     }

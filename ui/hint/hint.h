@@ -40,7 +40,7 @@ private:
     void clear();
 
     QWidget& window_;
-    advisor::Advisor advisor_;
+    std::optional<advisor::Advisor> advisor_;
     std::optional<GameState> shownFor_;
     std::optional<advisor::Action> move_;
     std::array<QWidget*, kDiceCount> dice_{};

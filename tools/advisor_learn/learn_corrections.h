@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model.h"
+
+namespace dakru::advisor {
+
+struct CorrectionsRun {
+    int games = 0;           // in all
+    int batch = 2000;        // games played on one model before it learns again
+    int remembered = 40000;  // the most recent games it learns from
+    double lambda = 0.3;
+    double shrink = 100;  // an entry seen this often counts as much as the model alone
+    int sweeps = 2;
+};
+
+// Learns model.corrections by playing `run.games` seeded games with the
+// advisor on the model as it learns. After every batch the corrections are
+// fitted again to the sheets of the games it remembers: each sheet after a
+// turn should be worth what followed it (its λ-return), fitted by least
+// squares one table at a time. Deterministic: the games of a batch are
+// played in parallel but learned from in order.
+void learnCorrections(Model& model, const CorrectionsRun& run);
+
+}  // namespace dakru::advisor
