@@ -35,6 +35,7 @@ std::vector<PlayedGame> playBatch(const Model& model, std::uint64_t firstSeed, i
     std::vector<PlayedGame> played(games);
     const int workers = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
     std::vector<std::jthread> threads;
+    threads.reserve(workers);
     for (int w = 0; w < workers; ++w) {
         threads.emplace_back([&, w] {
             AdvisorPlayer player(model);
