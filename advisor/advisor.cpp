@@ -56,7 +56,7 @@ std::array<bool, kDiceCount> holdFor(const Counts& keep, const GameState& state)
 
 }  // namespace
 
-Advisor::Advisor(const Model& model) : valuer_(std::make_unique<SheetValuer>(model)) {}
+Advisor::Advisor(const Model& model, Depth depth) : valuer_(std::make_unique<SheetValuer>(model)), depth_(depth) {}
 Advisor::~Advisor() = default;
 Advisor::Advisor(Advisor&&) noexcept = default;
 Advisor& Advisor::operator=(Advisor&&) noexcept = default;
@@ -69,6 +69,39 @@ const TurnPlan& Advisor::planFor(const Sheet& sheet)
         plannedSheet_ = values;
     }
     return *plan_;
+}
+
+void Advisor::lookAhead(std::vector<Action>& actions, const Sheet& sheet) const
+{
+    if (depth_ == Depth::Turn || actions.front().move != Move::Write) {
+        return;
+    }
+    // Writes this close to the best are told apart by the next turn too: the
+    // exact expectation of that turn's dice, each throw played as the plan
+    // plays it. The best of them by that keeps the best score; the others
+    // keep their distance from it.
+    constexpr double kClose = 15;
+    const double best = actions.front().expectedScore;
+    const Sheet values = valuesOnly(sheet);
+    std::vector<std::pair<Action*, double>> close;
+    for (Action& a : actions) {
+        if (a.move != Move::Write || a.expectedScore < best - kClose) {
+            continue;
+        }
+        Sheet after = values;
+        after[index(a.column)][a.row - 1].value = a.score;
+        if (full(after)) {
+            return;  // the last write: nothing follows it
+        }
+        close.emplace_back(&a, TurnPlan(*valuer_, after).beforeFirstRoll());
+    }
+    double deepest = close.front().second;
+    for (const auto& [a, deeper] : close) {
+        deepest = std::max(deepest, deeper);
+    }
+    for (const auto& [a, deeper] : close) {
+        a->expectedScore = best + deeper - deepest;
+    }
 }
 
 double Advisor::expectedScore(const Sheet& sheet)
@@ -137,8 +170,10 @@ std::optional<Advice> Advisor::advise(const GameState& state, std::size_t altern
     if (actions.empty()) {
         return std::nullopt;
     }
-    std::stable_sort(actions.begin(), actions.end(),
-                     [](const Action& a, const Action& b) { return a.expectedScore > b.expectedScore; });
+    const auto byScore = [](const Action& a, const Action& b) { return a.expectedScore > b.expectedScore; };
+    std::stable_sort(actions.begin(), actions.end(), byScore);
+    lookAhead(actions, state.cells);
+    std::stable_sort(actions.begin(), actions.end(), byScore);
     actions.resize(std::min(actions.size(), alternatives + 1));
     return Advice{std::move(actions)};
 }

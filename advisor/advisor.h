@@ -35,11 +35,15 @@ struct Advice {
     const Action& best() const { return actions.front(); }
 };
 
+// How far the advisor looks: to the end of this turn, or, between writes
+// about as good, through the next turn too. The model is learned at the first.
+enum class Depth { Turn, NextTurn };
+
 // The computer player. Reads a game state, never changes one. Keeps the plan
 // of the current turn, so the decisions after the first of a turn are quick.
 class Advisor {
 public:
-    explicit Advisor(const Model& model = learnedModel());
+    explicit Advisor(const Model& model = learnedModel(), Depth depth = Depth::NextTurn);
     ~Advisor();
     Advisor(Advisor&&) noexcept;
     Advisor& operator=(Advisor&&) noexcept;
@@ -52,8 +56,10 @@ public:
 
 private:
     const TurnPlan& planFor(const Sheet& sheet);
+    void lookAhead(std::vector<Action>& actions, const Sheet& sheet) const;
 
     std::unique_ptr<SheetValuer> valuer_;
+    Depth depth_;
     std::optional<Sheet> plannedSheet_;
     std::unique_ptr<TurnPlan> plan_;
 };

@@ -18,7 +18,9 @@ public:
 // The advisor's best action, every time.
 class AdvisorPlayer final : public Player {
 public:
-    explicit AdvisorPlayer(const Model& model = learnedModel()) : advisor_(model) {}
+    explicit AdvisorPlayer(const Model& model = learnedModel(), Depth depth = Depth::NextTurn) : advisor_(model, depth)
+    {
+    }
     Action decide(const GameState& state) override;
 
 private:

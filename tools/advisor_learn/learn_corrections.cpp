@@ -38,7 +38,7 @@ std::vector<PlayedGame> playBatch(const Model& model, std::uint64_t firstSeed, i
     threads.reserve(workers);
     for (int w = 0; w < workers; ++w) {
         threads.emplace_back([&, w] {
-            AdvisorPlayer player(model);
+            AdvisorPlayer player(model, Depth::Turn);
             for (int g = w; g < games; g += workers) {
                 played[g] = playGame(player, firstSeed + static_cast<std::uint64_t>(g));
             }

@@ -131,7 +131,7 @@ constexpr double kPriorWeight = 20;
 // phase in which they were still empty.
 Model playRound(const Model& model, int round, int games, double& meanScore)
 {
-    AdvisorPlayer player(model);
+    AdvisorPlayer player(model, Depth::Turn);
     using Counts = std::array<std::array<Model::Histogram, kRowCount>, kColumnCount>;
     std::vector<Counts> seen(kPhaseCount + 1);  // the last: every game once
     // Sums and counts of the scores by phase, cell and wait for its turn.
@@ -221,7 +221,7 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
         }
     }
     std::ofstream out(path, std::ios::binary);
-    out << "// Made by tools/advisor_learn (" << how << "); see tools/CMakeLists.txt. Do not edit.\n"
+    out << "// Made by tools/advisor_learn (" << how << ");\n// see tools/CMakeLists.txt. Do not edit.\n"
         << "// For each phase (by empty cells, see phaseOf) and cell (column 0 Down to 3 Call, row 1 to 14):\n"
         << "// a score and how often it was written there when the cell was still empty in that phase.\n"
         << "// clang-format off\n"
