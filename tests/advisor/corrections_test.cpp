@@ -17,14 +17,15 @@
 namespace dakru::advisor {
 namespace {
 
-// The sheets after every turn of a few advisor games, with their empty cells.
+// The sheets of a few advisor games before the first turn and after every
+// turn, with their empty cells.
 std::vector<std::pair<Sheet, int>> sheetsOfGames(int games)
 {
     AdvisorPlayer player;
     std::vector<std::pair<Sheet, int>> sheets;
     for (int g = 1; g <= games; ++g) {
         const PlayedGame game = playGame(player, 40 + g);
-        for (int turn = 0; turn < kCellCount; ++turn) {
+        for (int turn = 0; turn <= kCellCount; ++turn) {
             Sheet sheet{};
             for (int c = 0; c < kColumnCount; ++c) {
                 for (int r = 0; r < kRowCount; ++r) {
