@@ -69,7 +69,8 @@ TEST(Corrections, EntriesLieInsideTheTablesAndNeverShareASlot)
     EXPECT_GT(slotOf.size(), 500u);
 
     // A full sheet has nothing left to correct.
-    const auto& [full, none] = sheetsOfGames(1).back();
+    const auto sheets = sheetsOfGames(1);
+    const auto& [full, none] = sheets.back();
     ASSERT_EQ(none, 0);
     for (const int e : corrections::sheetEntries(full, 0)) {
         EXPECT_EQ(e, corrections::kNone);
