@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <vector>
 
 #include "sheet.h"
 
@@ -55,6 +57,17 @@ std::array<int, kPatternEntries> patternEntries(const Sheet& sheet, int emptyCel
 // Every entry of a sheet: the columns' first, then the pattern's.
 inline constexpr int kSheetEntries = kColumnCount * kColumnEntries + kPatternEntries;
 std::array<int, kSheetEntries> sheetEntries(const Sheet& sheet, int emptyCells);
+
+// What a set of entries adds up to in the tables `w` (kNone adds nothing).
+template <std::size_t N>
+double sumOf(const std::vector<float>& w, const std::array<int, N>& entries)
+{
+    double sum = 0;
+    for (const int e : entries) {
+        sum += e == kNone ? 0.0 : w[e];
+    }
+    return sum;
+}
 
 // Whether an entry is the stage's: every sheet of a stage shares it.
 constexpr bool isStageEntry(int entry)

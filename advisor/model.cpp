@@ -115,25 +115,18 @@ double SheetValuer::column(Column column, const std::array<Cell, kRowCount>& cel
     for (int row = row::ThreeOfKind; row <= row::Dakru; ++row) {
         lower += valueOrMean(row);
     }
-    double corrected = 0;
     // A full sheet is worth exactly its total.
-    if (!corrections_.empty() && emptyCells > 0) {
-        for (const int entry : corrections::columnEntries(column, cells, emptyCells)) {
-            corrected += entry == corrections::kNone ? 0.0 : corrections_[entry];
-        }
-    }
+    const double corrected =
+        corrections_.empty() || emptyCells == 0
+            ? 0.0
+            : corrections::sumOf(corrections_, corrections::columnEntries(column, cells, emptyCells));
     return upper + middle + lower + corrected;
 }
 
 double SheetValuer::pattern(const Sheet& sheet, int emptyCells) const
 {
-    double corrected = 0;
-    if (!corrections_.empty()) {
-        for (const int entry : corrections::patternEntries(sheet, emptyCells)) {
-            corrected += entry == corrections::kNone ? 0.0 : corrections_[entry];
-        }
-    }
-    return corrected;
+    return corrections_.empty() ? 0.0
+                                : corrections::sumOf(corrections_, corrections::patternEntries(sheet, emptyCells));
 }
 
 int emptyCellsOf(const Sheet& sheet)

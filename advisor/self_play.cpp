@@ -76,6 +76,19 @@ void carryOut(Engine& engine, const Action& action)
 
 }  // namespace
 
+Sheet sheetAfter(const PlayedGame& game, int turn)
+{
+    Sheet sheet{};
+    for (int c = 0; c < kColumnCount; ++c) {
+        for (int r = 0; r < kRowCount; ++r) {
+            if (game.writtenInTurn[c][r] <= turn) {
+                sheet[c][r].value = game.sheet[c][r].value;
+            }
+        }
+    }
+    return sheet;
+}
+
 PlayedGame playGame(Player& player, std::uint64_t seed, const DecisionClock& clock)
 {
     QuietShell shell;

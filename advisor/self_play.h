@@ -17,6 +17,9 @@ struct PlayedGame {
     int decisions = 0;
 };
 
+// The sheet of a played game after turn `turn` (0 to 56): the cells written by then.
+Sheet sheetAfter(const PlayedGame& game, int turn);
+
 // Called with the time each decision took.
 using DecisionClock = std::function<void(std::chrono::nanoseconds)>;
 

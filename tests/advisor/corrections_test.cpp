@@ -26,15 +26,7 @@ std::vector<std::pair<Sheet, int>> sheetsOfGames(int games)
     for (int g = 1; g <= games; ++g) {
         const PlayedGame game = playGame(player, 40 + g);
         for (int turn = 0; turn <= kCellCount; ++turn) {
-            Sheet sheet{};
-            for (int c = 0; c < kColumnCount; ++c) {
-                for (int r = 0; r < kRowCount; ++r) {
-                    if (game.writtenInTurn[c][r] <= turn) {
-                        sheet[c][r].value = game.sheet[c][r].value;
-                    }
-                }
-            }
-            sheets.emplace_back(sheet, kCellCount - turn);
+            sheets.emplace_back(sheetAfter(game, turn), kCellCount - turn);
         }
     }
     return sheets;

@@ -16,20 +16,6 @@ namespace {
 constexpr std::uint64_t kFirstSeed = 100'000'000;
 constexpr int kTurns = kCellCount - 1;  // the sheets after turns 1 to 55; after 56 the score is known
 
-// The sheet after turn `turn` of a played game: the cells written by then.
-Sheet sheetAfter(const PlayedGame& game, int turn)
-{
-    Sheet sheet{};
-    for (int c = 0; c < kColumnCount; ++c) {
-        for (int r = 0; r < kRowCount; ++r) {
-            if (game.writtenInTurn[c][r] <= turn) {
-                sheet[c][r].value = game.sheet[c][r].value;
-            }
-        }
-    }
-    return sheet;
-}
-
 std::vector<PlayedGame> playBatch(const Model& model, std::uint64_t firstSeed, int games)
 {
     std::vector<PlayedGame> played(games);
@@ -68,15 +54,6 @@ Remembered remember(const PlayedGame& game, const SheetValuer& uncorrected)
     return r;
 }
 
-double corrected(const std::vector<float>& w, const std::array<int, corrections::kSheetEntries>& entries)
-{
-    double sum = 0;
-    for (const int e : entries) {
-        sum += e == corrections::kNone ? 0.0 : w[e];
-    }
-    return sum;
-}
-
 // Fits the corrections to the remembered games: the targets are the
 // λ-returns under the current corrections, then each slot of the entries in
 // turn (the same table for every sheet) takes the mean of what the others
@@ -91,7 +68,7 @@ void fit(std::vector<float>& w, const std::deque<Remembered>& games, const Corre
         double ahead = g.finalScore;
         std::array<double, kTurns> value{};
         for (int t = 0; t < kTurns; ++t) {
-            value[t] = g.base[t] + corrected(w, g.entries[t]);
+            value[t] = g.base[t] + corrections::sumOf(w, g.entries[t]);
         }
         for (int t = kTurns - 1; t >= 0; --t) {
             target[i + t] = ahead;
