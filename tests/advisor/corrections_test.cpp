@@ -1,15 +1,12 @@
-// The learned corrections: where a sheet's entries lie in the tables, how the
-// tables travel as text, and that a turn's plan values every write as the
-// corrected model values the sheet it leaves.
+// The learned corrections: where a sheet's entries lie in the tables, and that
+// a turn's plan values every write as the corrected model values the sheet it
+// leaves.
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
-#include <stdexcept>
 
 #include "corrections.h"
-#include "corrections_codec.h"
 #include "dice_tables.h"
 #include "self_play.h"
 #include "turn_plan.h"
@@ -67,54 +64,6 @@ TEST(Corrections, EntriesLieInsideTheTablesAndNeverShareASlot)
     for (const int e : corrections::sheetEntries(full, 0)) {
         EXPECT_EQ(e, corrections::kNone);
     }
-}
-
-TEST(CorrectionsCodec, WhatIsWrittenIsReadBackToTheQuarterPoint)
-{
-    struct Case {
-        std::size_t entry;
-        float value;
-        float read;
-    };
-    const std::vector<Case> cases{
-        {0, 1.0f, 1.0f},
-        {1, -0.3f, -0.25f},
-        {2, 0.1f, 0.0f},  // left out: it moves nothing
-        {3, 0.13f, 0.25f},
-        {200, -53.9f, -54.0f},
-        {201, 2.26f, 2.25f},
-        {70'000, 1000.0f, 1000.0f},
-        {corrections::kSize - 1, -0.125f, -0.25f},
-    };
-    std::vector<float> tables(corrections::kSize, 0.0f);
-    for (const Case& c : cases) {
-        tables[c.entry] = c.value;
-    }
-    const std::string text = encodeCorrections(tables);
-    EXPECT_EQ(text.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"),
-              std::string::npos);
-    const std::vector<float> read = decodeCorrections(text, corrections::kSize);
-    ASSERT_EQ(read.size(), tables.size());
-    std::size_t notZero = 0;
-    for (const Case& c : cases) {
-        EXPECT_FLOAT_EQ(read[c.entry], c.read) << "entry " << c.entry;
-        notZero += c.read != 0 ? 1 : 0;
-    }
-    EXPECT_EQ(static_cast<std::size_t>(std::count_if(read.begin(), read.end(), [](float v) { return v != 0; })),
-              notZero);
-    EXPECT_EQ(decodeCorrections(encodeCorrections(std::vector<float>(10, 0.0f)), 10), std::vector<float>(10, 0.0f));
-}
-
-TEST(CorrectionsCodec, TextItDidNotWriteIsRefused)
-{
-    std::vector<float> tables(100, 0.0f);
-    tables[99] = 3.0f;
-    const std::string good = encodeCorrections(tables);
-    ASSERT_NO_THROW(decodeCorrections(good, 100));
-    for (const std::string& bad : {good + "!", good.substr(0, 1), std::string("////"), std::string("gA")}) {
-        EXPECT_THROW(decodeCorrections(bad, 100), std::invalid_argument) << bad;
-    }
-    EXPECT_THROW(decodeCorrections(good, 99), std::invalid_argument) << "an entry past the tables";
 }
 
 // The plan works a write out from the change to one column and to the empty

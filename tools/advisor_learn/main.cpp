@@ -12,20 +12,19 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
-#include "corrections.h"
-#include "corrections_codec.h"
 #include "dice_tables.h"
 #include "learn_corrections.h"
 #include "model.h"
+#include "model_codec.h"
 #include "self_play.h"
 
 namespace dakru::advisor {
@@ -127,19 +126,36 @@ Model startingModel()
 // Phases in which a cell was seldom seen empty lean on what it gets overall.
 constexpr double kPriorWeight = 20;
 
+// The games of a round, played on both cores; the same games whatever the order.
+std::vector<PlayedGame> playRoundGames(const Model& model, int round, int games)
+{
+    std::vector<PlayedGame> played(games);
+    const int workers = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
+    std::vector<std::jthread> threads;
+    threads.reserve(workers);
+    for (int w = 0; w < workers; ++w) {
+        threads.emplace_back([&, w] {
+            AdvisorPlayer player(model, Depth::Turn);
+            for (int g = w; g < games; g += workers) {
+                played[g] = playGame(player, 1'000'000ull * static_cast<unsigned>(round + 1) + g);
+            }
+        });
+    }
+    threads.clear();  // joins them
+    return played;
+}
+
 // Plays `games` seeded games on `model`; returns what the cells got, for every
 // phase in which they were still empty.
 Model playRound(const Model& model, int round, int games, double& meanScore)
 {
-    AdvisorPlayer player(model, Depth::Turn);
     using Counts = std::array<std::array<Model::Histogram, kRowCount>, kColumnCount>;
     std::vector<Counts> seen(kPhaseCount + 1);  // the last: every game once
     // Sums and counts of the scores by phase, cell and wait for its turn.
     std::array<Model::Means, kPhaseCount> sums{};
     std::array<Model::Means, kPhaseCount> samples{};
     long total = 0;
-    for (int g = 0; g < games; ++g) {
-        const PlayedGame game = playGame(player, 1'000'000ull * static_cast<unsigned>(round + 1) + g);
+    for (const PlayedGame& game : playRoundGames(model, round, games)) {
         total += game.finalScore;
         for (int c = 0; c < kColumnCount; ++c) {
             for (int r = 0; r < kRowCount; ++r) {
@@ -187,84 +203,42 @@ Model playRound(const Model& model, int round, int games, double& meanScore)
     return learned;
 }
 
-void writeModel(const Model& model, const std::string& path, const std::string& how)
+// A packed table as pieces of at most 16,000 characters: some compilers refuse
+// longer string literals.
+void writePieces(std::ostream& out, std::string_view name, const std::string& text)
 {
-    std::vector<std::string> entries;
-    for (int phase = 0; phase < kPhaseCount; ++phase) {
-        for (int c = 0; c < kColumnCount; ++c) {
-            for (int r = 0; r < kRowCount; ++r) {
-                for (int v = 0; v <= kMaxCellValue; ++v) {
-                    // Chances too small to move an expectation are left out.
-                    if (const double p = model.phases[phase][c][r][v]; p >= 5e-5) {
-                        char entry[64];
-                        std::snprintf(entry, sizeof entry, "{%d, %d, %d, %d, %.4ff},", phase, c, r + 1, v, p);
-                        entries.emplace_back(entry);
-                    }
-                }
-            }
-        }
-    }
-    std::vector<std::string> means;
-    for (int phase = 0; phase < kPhaseCount; ++phase) {
-        for (int c = 0; c < kColumnCount; ++c) {
-            for (int r = 0; r < kRowCount; ++r) {
-                const auto& m = model.means[phase][c][r];
-                std::string entry = "{";
-                for (int wait = 0; wait < kWaits; ++wait) {
-                    char number[16];
-                    std::snprintf(number, sizeof number, "%.2ff", m[wait]);
-                    entry += (wait ? ", " : "") + std::string(number);
-                }
-                entry += "},";
-                means.emplace_back(entry);
-            }
-        }
-    }
-    std::ofstream out(path, std::ios::binary);
-    out << "// Made by tools/advisor_learn (" << how << ");\n// see tools/CMakeLists.txt. Do not edit.\n"
-        << "// For each phase (by empty cells, see phaseOf) and cell (column 0 Down to 3 Call, row 1 to 14):\n"
-        << "// a score and how often it was written there when the cell was still empty in that phase.\n"
-        << "// clang-format off\n"
-        << "#include <algorithm>\n#include <array>\n#include <cstdint>\n#include <string>\n#include <string_view>\n\n"
-        << "#include \"corrections.h\"\n#include \"corrections_codec.h\"\n#include \"model.h\"\n\n"
-        << "namespace dakru::advisor {\nnamespace {\n\n"
-        << "struct Entry {\n    std::uint8_t phase;\n    std::uint8_t column;\n    std::uint8_t row;\n    std::uint8_t "
-           "value;\n"
-        << "    float chance;\n};\n\n"
-        << "constexpr std::array<Entry, " << entries.size() << "> kEntries{{\n";
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        out << (i % 5 == 0 ? "    " : " ") << entries[i] << (i % 5 == 4 || i + 1 == entries.size() ? "\n" : "");
-    }
-    out << "}};\n\n"
-        << "// The mean score of each cell by phase, column, row and wait for its turn (see waitOf).\n"
-        << "constexpr std::array<std::array<float, kWaits>, " << means.size() << "> kMeans{{\n";
-    for (std::size_t i = 0; i < means.size(); ++i) {
-        out << (i % 2 == 0 ? "    " : " ") << means[i] << (i % 2 == 1 || i + 1 == means.size() ? "\n" : "");
-    }
-    // Pieces of at most 16,000 characters: some compilers refuse longer string literals.
-    const std::string text = encodeCorrections(model.corrections);
     constexpr std::size_t kPiece = 16000;
     constexpr std::size_t kLine = 100;
-    out << "}};\n\n// The corrections to the model (see corrections.h and corrections_codec.h).\n"
-        << "constexpr std::array<std::string_view, " << (text.size() + kPiece - 1) / kPiece << "> kCorrections{\n";
+    out << "constexpr std::array<std::string_view, " << (text.size() + kPiece - 1) / kPiece << "> " << name << "{\n";
     for (std::size_t piece = 0; piece < text.size(); piece += kPiece) {
         for (std::size_t line = piece; line < std::min(text.size(), piece + kPiece); line += kLine) {
             out << "    \"" << text.substr(line, std::min(kLine, piece + kPiece - line)) << "\"\n";
         }
         out << "    ,\n";
     }
-    out << "};\n\n}  // namespace\n\nModel learnedModel()\n{\n    Model model;\n"
-        << "    for (const Entry& e : kEntries) {\n        model.phases[e.phase][e.column][e.row - 1][e.value] = "
-           "e.chance;\n"
-        << "    }\n"
-        << "    for (std::size_t i = 0; i < kMeans.size(); ++i) {\n"
-        << "        auto& to = model.means[i / kCellCount][i / kRowCount % kColumnCount][i % kRowCount];\n"
-        << "        std::copy(kMeans[i].begin(), kMeans[i].end(), to.begin());\n"
-        << "    }\n"
-        << "    std::string corrections;\n"
-        << "    for (const std::string_view piece : kCorrections) {\n        corrections += piece;\n    }\n"
-        << "    model.corrections = decodeCorrections(corrections, corrections::kSize);\n"
-        << "    return model;\n}\n\n}  // namespace dakru::advisor\n";
+    out << "};\n\n";
+}
+
+void writeModel(const Model& model, const std::string& path, const std::string& how)
+{
+    const PackedModel packed = packModel(model);
+    std::ofstream out(path, std::ios::binary);
+    out << "// Made by tools/advisor_learn (" << how << ");\n// see tools/CMakeLists.txt. Do not edit.\n"
+        << "// The model packed by packModel (model_codec.h): for each phase and cell, how often\n"
+        << "// each score was written there and its mean score by wait; then the corrections.\n"
+        << "// clang-format off\n"
+        << "#include <array>\n#include <string>\n#include <string_view>\n\n"
+        << "#include \"model.h\"\n#include \"model_codec.h\"\n\n"
+        << "namespace dakru::advisor {\nnamespace {\n\n";
+    writePieces(out, "kChances", packed.chances);
+    writePieces(out, "kMeans", packed.means);
+    writePieces(out, "kCorrections", packed.corrections);
+    out << "template <std::size_t N>\nstd::string joined(const std::array<std::string_view, N>& pieces)\n{\n"
+        << "    std::string text;\n    for (const std::string_view piece : pieces) {\n        text += piece;\n    }\n"
+        << "    return text;\n}\n\n}  // namespace\n\n"
+        << "Model learnedModel()\n{\n"
+        << "    return unpackModel(joined(kChances), joined(kMeans), joined(kCorrections));\n}\n\n"
+        << "}  // namespace dakru::advisor\n";
     if (!out.flush()) {
         throw std::runtime_error("cannot write " + path);
     }
