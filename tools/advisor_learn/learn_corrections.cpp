@@ -11,12 +11,8 @@
 #include "self_play.h"
 
 namespace dakru::advisor {
-namespace {
 
-constexpr std::uint64_t kFirstSeed = 100'000'000;
-constexpr int kTurns = kCellCount - 1;  // the sheets after turns 1 to 55; after 56 the score is known
-
-std::vector<PlayedGame> playBatch(const Model& model, std::uint64_t firstSeed, int games)
+std::vector<PlayedGame> playGames(const Model& model, std::uint64_t firstSeed, int games)
 {
     std::vector<PlayedGame> played(games);
     const int workers = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
@@ -33,6 +29,11 @@ std::vector<PlayedGame> playBatch(const Model& model, std::uint64_t firstSeed, i
     threads.clear();  // joins them
     return played;
 }
+
+namespace {
+
+constexpr std::uint64_t kFirstSeed = 100'000'000;
+constexpr int kTurns = kCellCount - 1;  // the sheets after turns 1 to 55; after 56 the score is known
 
 // A remembered game: for the sheet after each turn, the model's value without
 // corrections and the entries of the corrections it has.
@@ -132,7 +133,7 @@ void learnCorrections(Model& model, const CorrectionsRun& run)
         const auto start = std::chrono::steady_clock::now();
         const int count = std::min(run.batch, run.games - first);
         long scores = 0;
-        for (const PlayedGame& game : playBatch(model, kFirstSeed + first, count)) {
+        for (const PlayedGame& game : playGames(model, kFirstSeed + first, count)) {
             scores += game.finalScore;
             games.push_back(remember(game, uncorrected));
             if (static_cast<int>(games.size()) > run.remembered) {

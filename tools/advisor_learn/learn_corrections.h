@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "model.h"
+#include "self_play.h"
 
 namespace dakru::advisor {
 
@@ -12,6 +16,10 @@ struct CorrectionsRun {
     double shrink = 100;  // an entry seen this often counts as much as the model alone
     int sweeps = 2;
 };
+
+// `games` seeded games from `firstSeed` on, played by the advisor on `model`
+// to the end of each turn, on both cores: the same games in any order.
+std::vector<PlayedGame> playGames(const Model& model, std::uint64_t firstSeed, int games);
 
 // Learns model.corrections by playing `run.games` seeded games with the
 // advisor on the model as it learns. After every batch the corrections are

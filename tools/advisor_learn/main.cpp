@@ -18,7 +18,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "dice_tables.h"
@@ -126,25 +125,6 @@ Model startingModel()
 // Phases in which a cell was seldom seen empty lean on what it gets overall.
 constexpr double kPriorWeight = 20;
 
-// The games of a round, played on both cores; the same games whatever the order.
-std::vector<PlayedGame> playRoundGames(const Model& model, int round, int games)
-{
-    std::vector<PlayedGame> played(games);
-    const int workers = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 2u));
-    std::vector<std::jthread> threads;
-    threads.reserve(workers);
-    for (int w = 0; w < workers; ++w) {
-        threads.emplace_back([&, w] {
-            AdvisorPlayer player(model, Depth::Turn);
-            for (int g = w; g < games; g += workers) {
-                played[g] = playGame(player, 1'000'000ull * static_cast<unsigned>(round + 1) + g);
-            }
-        });
-    }
-    threads.clear();  // joins them
-    return played;
-}
-
 // Plays `games` seeded games on `model`; returns what the cells got, for every
 // phase in which they were still empty.
 Model playRound(const Model& model, int round, int games, double& meanScore)
@@ -155,7 +135,7 @@ Model playRound(const Model& model, int round, int games, double& meanScore)
     std::array<Model::Means, kPhaseCount> sums{};
     std::array<Model::Means, kPhaseCount> samples{};
     long total = 0;
-    for (const PlayedGame& game : playRoundGames(model, round, games)) {
+    for (const PlayedGame& game : playGames(model, 1'000'000ull * static_cast<unsigned>(round + 1), games)) {
         total += game.finalScore;
         for (int c = 0; c < kColumnCount; ++c) {
             for (int r = 0; r < kRowCount; ++r) {
