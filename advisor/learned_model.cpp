@@ -4,7 +4,6 @@
 // each score was written there and its mean score by wait; then the corrections.
 // clang-format off
 #include <array>
-#include <string>
 #include <string_view>
 
 #include "model.h"
@@ -1415,16 +1414,6 @@ constexpr std::array<std::string_view, 7> kCorrections{
     "ADAAIQATAAMADg"
     ,
 };
-
-template <std::size_t N>
-std::string joined(const std::array<std::string_view, N>& pieces)
-{
-    std::string text;
-    for (const std::string_view piece : pieces) {
-        text += piece;
-    }
-    return text;
-}
 
 }  // namespace
 

@@ -132,6 +132,15 @@ PackedModel packModel(const Model& model)
             encodeTable(model.corrections, kCorrectionUnits)};
 }
 
+std::string joined(std::span<const std::string_view> pieces)
+{
+    std::string text;
+    for (const std::string_view piece : pieces) {
+        text += piece;
+    }
+    return text;
+}
+
 Model unpackModel(std::string_view chances, std::string_view means, std::string_view corrections)
 {
     const std::vector<float> chance = decodeTable(chances, kChanceCount, kChanceUnits);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,8 @@ struct PackedModel {
     std::string corrections;
 };
 PackedModel packModel(const Model& model);
+// A text written in pieces (a generated file keeps its string literals short) as one.
+std::string joined(std::span<const std::string_view> pieces);
 // Throws std::invalid_argument as decodeTable does.
 Model unpackModel(std::string_view chances, std::string_view means, std::string_view corrections);
 

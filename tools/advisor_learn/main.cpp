@@ -207,15 +207,13 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
         << "// The model packed by packModel (model_codec.h): for each phase and cell, how often\n"
         << "// each score was written there and its mean score by wait; then the corrections.\n"
         << "// clang-format off\n"
-        << "#include <array>\n#include <string>\n#include <string_view>\n\n"
+        << "#include <array>\n#include <string_view>\n\n"
         << "#include \"model.h\"\n#include \"model_codec.h\"\n\n"
         << "namespace dakru::advisor {\nnamespace {\n\n";
     writePieces(out, "kChances", packed.chances);
     writePieces(out, "kMeans", packed.means);
     writePieces(out, "kCorrections", packed.corrections);
-    out << "template <std::size_t N>\nstd::string joined(const std::array<std::string_view, N>& pieces)\n{\n"
-        << "    std::string text;\n    for (const std::string_view piece : pieces) {\n        text += piece;\n    }\n"
-        << "    return text;\n}\n\n}  // namespace\n\n"
+    out << "}  // namespace\n\n"
         << "Model learnedModel()\n{\n"
         << "    return unpackModel(joined(kChances), joined(kMeans), joined(kCorrections));\n}\n\n"
         << "}  // namespace dakru::advisor\n";
