@@ -121,6 +121,9 @@ void Engine::Roll_Click()
     }
     state_.RollCount = state_.RollCount.value_or(0) + 1;
     undo_.reset();
+    if (!state_.id) {
+        state_.id = shell_.newGameId();
+    }
 
     auto& dice = state_.dice;
     const auto released =
@@ -384,6 +387,8 @@ void Engine::NewGame_Click()
     state_.CalledRow = 0;
     state_.rollVisible = true;
     state_.assisted = false;
+    state_.id.reset();
+    state_.scoreTaken = false;
     undo_.reset();
     kept_.reset();
     Rewind();
@@ -422,7 +427,15 @@ void Engine::Undo()
 
 void Engine::OfferKeptGame(const GameState& kept)
 {
+    // Its score went to the table before the last run ended: the game is over.
+    if (kept.scoreTaken || !kept.rollVisible) {
+        return;
+    }
     kept_ = kept;
+    // Kept before games had an identity: it takes one now, for its results.
+    if (!kept_->id) {
+        kept_->id = shell_.newGameId();
+    }
 }
 
 // The kept game takes the place of the fresh one, and the sheet comes out from
@@ -447,6 +460,11 @@ std::optional<GameState> Engine::gameToKeep() const
         return std::nullopt;
     }
     return state_;
+}
+
+void Engine::ScoreTaken()
+{
+    state_.scoreTaken = true;
 }
 
 void Engine::ScoreDealtWith()

@@ -40,7 +40,8 @@ public:
     // A game kept from the last run. The start looks as always; the first
     // roll press brings this game back instead of the fresh one, exactly as it
     // was left, and rolls only when it was kept between turns. A new game drops
-    // it, after handing over the score of a full sheet not yet dealt with.
+    // it, after handing over the score of a full sheet not yet dealt with. A
+    // game whose score the table had already taken is over, and not offered.
     void OfferKeptGame(const GameState& kept);
     bool keptGameWaiting() const { return kept_.has_value(); }
     // What to keep on disk now: the kept game still waiting, or the game in
@@ -58,6 +59,7 @@ public:
     void Timer2();
 
     // From the high-score side.
+    void ScoreTaken();      // the score is about to go into the table: never again, whatever follows
     void ScoreDealtWith();  // the finished game's score has been dealt with: hides Roll
     void BlankRollsLeft();  // the high-score window blanks the roll counter when activated
 

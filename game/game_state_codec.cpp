@@ -85,6 +85,38 @@ std::optional<std::vector<std::string_view>> values(std::string_view line, std::
     return words;
 }
 
+// The lines after the tenth, each there only when it says something and then
+// once, in this order: "game <id>", "assisted 1" (a hint was shown: the one
+// such line of the first version), "taken 1" (the table has taken the score).
+bool readOptionalLines(const std::vector<std::string_view>& lines, int version, GameState& state)
+{
+    std::size_t next = kLineCount;
+    const auto take = [&](std::string_view key, auto&& read) {
+        if (next < lines.size()) {
+            if (const auto words = values(lines[next], key, 1); words && read((*words)[0])) {
+                ++next;
+            }
+        }
+    };
+    const auto flag = [](bool& out) {
+        return [&out](std::string_view word) {
+            out = word == "1";
+            return word == "0" || word == "1";
+        };
+    };
+    if (version >= 2) {
+        take("game", [&](std::string_view word) {
+            state.id = GameId::fromText(word);
+            return state.id.has_value();
+        });
+    }
+    take("assisted", flag(state.assisted));
+    if (version >= 2) {
+        take("taken", flag(state.scoreTaken));
+    }
+    return next == lines.size();
+}
+
 }  // namespace
 
 std::string encodeGameState(const GameState& state)
@@ -107,9 +139,15 @@ std::string encodeGameState(const GameState& state)
     }
     text += "\nrolls " + numberText(state.RollCount) + "\ncall " + numberText(state.CalledRow) + "\nplaying "
             + (state.rollVisible ? "1" : "0") + '\n';
-    // Only an assisted game has this line, so that any other reads as it always did.
+    // The lines after the tenth are there only when they say something.
+    if (state.id) {
+        text += "game " + state.id->text() + '\n';
+    }
     if (state.assisted) {
         text += "assisted 1\n";
+    }
+    if (state.scoreTaken) {
+        text += "taken 1\n";
     }
     return text;
 }
@@ -130,19 +168,17 @@ DecodedGameState decodeGameState(std::string_view text)
     if (!version) {
         return {std::nullopt, "damaged header"};
     }
-    if (*version != kGameStateVersion) {
-        return {
-            std::nullopt,
-            "version " + std::to_string(*version) + ", this program reads version " + std::to_string(kGameStateVersion),
-            true};
+    if (*version < kOldestGameStateVersion || *version > kGameStateVersion) {
+        return {std::nullopt,
+                "version " + std::to_string(*version) + ", this program reads versions "
+                    + std::to_string(kOldestGameStateVersion) + " to " + std::to_string(kGameStateVersion),
+                true};
     }
     const auto damaged = [](int line) {
         return DecodedGameState{std::nullopt, "damaged at line " + std::to_string(line)};
     };
-    // A last line "assisted 1" marks a game in which a hint was shown; a file
-    // without it (as every older one) holds a game played alone.
-    if (lines.size() != kLineCount && lines.size() != kLineCount + 1) {
-        return damaged(static_cast<int>(std::min<std::size_t>(lines.size(), kLineCount)) + 1);
+    if (lines.size() < kLineCount) {
+        return damaged(static_cast<int>(lines.size()) + 1);
     }
 
     GameState state;
@@ -193,13 +229,8 @@ DecodedGameState decodeGameState(std::string_view text)
         return damaged(10);
     }
     state.rollVisible = *marker == 1;
-    if (lines.size() > kLineCount) {
-        const auto assisted = values(lines[kLineCount], "assisted", 1);
-        const std::optional<int> flag = assisted ? parseInt((*assisted)[0], 0, 1) : std::nullopt;
-        if (!flag) {
-            return damaged(kLineCount + 1);
-        }
-        state.assisted = *flag == 1;
+    if (!readOptionalLines(lines, *version, state)) {
+        return damaged(kLineCount + 1);
     }
     // The marks are those the rules give the position; a file that marks
     // other cells, or holds a position no play leads to, is not taken.

@@ -10,8 +10,12 @@ namespace dakru {
 
 // A game state as a few lines of text: a versioned header, one line per column
 // of the sheet ("-" for an empty cell, "*" after a marked one), the dice ("h"
-// after a held one), DiceFaces, the roll count, the call and the marker.
-inline constexpr int kGameStateVersion = 1;
+// after a held one), DiceFaces, the roll count, the call and the marker; then,
+// where they apply, whether it was assisted, its identity and whether the table
+// has taken its score. The first version had neither identity nor taken score,
+// and is still read.
+inline constexpr int kGameStateVersion = 2;
+inline constexpr int kOldestGameStateVersion = 1;
 
 std::string encodeGameState(const GameState& state);
 

@@ -43,6 +43,9 @@ public:
     // Every finished game, once, as the game-end hand-over starts, whether or
     // not its score may go into the table: the history keeps them all.
     virtual void recordFinishedGame(const GameState& game) = 0;
+
+    // A new game's identity, made at its first roll.
+    virtual GameId newGameId() { return GameId::make(); }
 };
 
 }  // namespace dakru

@@ -70,17 +70,26 @@ void HighScoreBoard::insertAt(int place)
 
     // Another copy of the game may have entered a score since the activation:
     // the entry goes where it ranks in the table as the file holds it now.
+    // From here on the score belongs to the table, even if the program is
+    // killed before the file is written: a restart never enters it again.
+    if (services_.scoreTaking)
+        services_.scoreTaking();
     std::optional<int> now;
-    const std::optional<HighScoreTable> written = updateTable(file_, [&](HighScoreTable& table) {
-        now = findPlace(table, finalScore_);
-        if (now) {
-            std::shift_right(table.begin() + *now, table.end(), 1);
-            table[static_cast<std::size_t>(*now)] = entry;
-        }
-        return now.has_value();
-    });
+    std::optional<storage::WriteError> failure;
+    const std::optional<HighScoreTable> written = updateTable(
+        file_,
+        [&](HighScoreTable& table) {
+            now = findPlace(table, finalScore_);
+            if (now) {
+                std::shift_right(table.begin() + *now, table.end(), 1);
+                table[static_cast<std::size_t>(*now)] = entry;
+            }
+            return now.has_value();
+        },
+        &failure);
     if (!written) {
-        services_.showMessage(std::string(kNotSavedMessage));
+        const bool full = failure && failure->noSpace();
+        services_.showMessage(std::string(kNotSavedMessage) + std::string(full ? kDiskFullAdvice : ""));
         return;
     }
     if (*written != shown_) {

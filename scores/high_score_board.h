@@ -19,12 +19,15 @@ struct InsertionServices {
     std::function<void(const std::string& text)> showMessage;
     std::function<bool()> soundOff;
     std::function<void(bool placed)> playScoreCue;  // true: ScoreHigh, false: ScoreNo
+    std::function<void()> scoreTaking;              // the entry is about to be written: never again
     std::function<void()> hideRoll;                 // the finished game is dealt with
     std::function<void()> labelsChanged;            // the shown entries have changed
 };
 
 inline constexpr std::string_view kNotSavedMessage =
     "Your score could not be saved: the high-score file could not be written.";
+// Added to it when the disk is full.
+inline constexpr std::string_view kDiskFullAdvice = " The disk is full: free some space on it.";
 
 // The high-score table of the high-score window: the entries read from the
 // file at the last activation (used for ranking), the entries shown (moved

@@ -1,6 +1,5 @@
 #include "table_file.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -9,12 +8,7 @@
 #include <QLockFile>
 #include <QString>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
+#include "replace_file.h"
 
 namespace dakru::scores {
 namespace fs = std::filesystem;
@@ -61,70 +55,6 @@ std::string fileContent(const HighScoreTable& table)
     return content;
 }
 
-// Puts the bytes in place of the file's content; when `durable`, returns only
-// once they are on the disk.
-bool putBytes(const fs::path& file, const std::string& bytes, bool durable)
-{
-#ifdef _WIN32
-    std::FILE* out = _wfopen(file.c_str(), L"wb");
-#else
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-#endif
-    if (!out)
-        return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() && std::fflush(out) == 0;
-    if (durable) {
-#ifdef _WIN32
-        written = written && _commit(_fileno(out)) == 0;
-#else
-        written = written && ::fsync(fileno(out)) == 0;
-#endif
-    }
-    return std::fclose(out) == 0 && written;
-}
-
-// A rename lasts through a power cut only once the folder holding the name is
-// on the disk as well.
-void syncFolder(const fs::path& folder)
-{
-#ifndef _WIN32
-    const int handle = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle >= 0) {
-        ::fsync(handle);
-        ::close(handle);
-    }
-#else
-    (void)folder;
-#endif
-}
-
-// Replaces the plain file `target` whole: a reader sees the old table or the
-// new one, never a part.
-bool replaceFile(const fs::path& target, const std::string& bytes)
-{
-    fs::path temporary = target;
-    temporary += ".tmp";
-    std::error_code ignored;
-    fs::remove(temporary, ignored);  // left by a write that was killed
-    if (!putBytes(temporary, bytes, true)) {
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    // The table keeps whatever permissions its owner gave it.
-    const fs::file_status old = fs::status(target, ignored);
-    if (fs::exists(old))
-        fs::permissions(temporary, old.permissions(), ignored);
-    // rename replaces an existing file, on Windows too, in one step.
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, ignored);
-        return false;
-    }
-    syncFolder(target.parent_path());
-    return true;
-}
-
 }  // namespace
 
 HighScoreTable readTable(const fs::path& file)
@@ -169,12 +99,11 @@ HighScoreTable readTable(const fs::path& file)
 
 std::filesystem::path temporaryFileFor(const fs::path& file)
 {
-    fs::path temporary = linkTarget(file);
-    temporary += ".tmp";
-    return temporary;
+    return storage::temporaryFor(linkTarget(file));
 }
 
-std::optional<HighScoreTable> updateTable(const fs::path& file, const std::function<bool(HighScoreTable&)>& change)
+std::optional<HighScoreTable> updateTable(const fs::path& file, const std::function<bool(HighScoreTable&)>& change,
+                                          std::optional<storage::WriteError>* failure)
 {
     const fs::path target = linkTarget(file);
     const bool special = isSpecial(target);
@@ -190,8 +119,11 @@ std::optional<HighScoreTable> updateTable(const fs::path& file, const std::funct
     if (!change(table))
         return table;
     const std::string content = fileContent(table);
-    if (!(special ? putBytes(target, content, false) : replaceFile(target, content)))
+    if (auto error = special ? storage::writeInPlace(target, content) : storage::replaceFile(target, content)) {
+        if (failure)
+            *failure = std::move(error);
         return std::nullopt;
+    }
     return table;
 }
 

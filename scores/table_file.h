@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "entry_text.h"
+#include "write_error.h"
 
 namespace dakru::scores {
 
@@ -32,8 +33,10 @@ inline constexpr std::size_t kReadLimit = std::size_t{64} * 1024;
 // written through: the file it names is replaced in that file's folder and the
 // link stays. A link to something other than a plain file (a device) is
 // written into directly.
+// When the write fails, `failure` (if given) learns why.
 std::optional<HighScoreTable> updateTable(const std::filesystem::path& file,
-                                          const std::function<bool(HighScoreTable&)>& change);
+                                          const std::function<bool(HighScoreTable&)>& change,
+                                          std::optional<storage::WriteError>* failure = nullptr);
 
 // Replaces the whole table, under the same lock; false when that failed.
 bool writeTable(const std::filesystem::path& file, const HighScoreTable& table);

@@ -55,6 +55,9 @@ public:
     // Kept apart from the log, which follows what the player sees and hears.
     void recordFinishedGame(const GameState& game) override { finished.push_back(game); }
     std::vector<GameState> finished;
+    // 1, 2, ...: the same in every run.
+    GameId newGameId() override { return {0, ++ids}; }
+    std::uint64_t ids = 0;
     Log take() { return std::exchange(log, {}); }
 };
 

@@ -34,7 +34,7 @@ void playMidTurn(Play& p)
 }
 
 const std::string kMidTurn =
-    "Dakru kept game 1\n"
+    "Dakru kept game 2\n"
     "Down 2 - - - - - - - - - - - - -\n"
     "DownUp - - - - - - - - - - - - - -\n"
     "Up - - - - - - - - - - - - - -\n"
@@ -43,7 +43,8 @@ const std::string kMidTurn =
     "faces 2 2 3 3 3\n"
     "rolls 1\n"
     "call 12\n"
-    "playing 1\n";
+    "playing 1\n"
+    "game 00000000000000000000000000000001\n";
 
 GameState decoded(const std::string& text)
 {
@@ -72,14 +73,31 @@ TEST(KeptGameFile, WritesTheStateAsLinesAndReadsItBackWhole)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
     EXPECT_EQ(decoded(crlf), mid.engine.gameState());
     EXPECT_EQ(decoded(kMidTurn.substr(0, kMidTurn.size() - 1)), mid.engine.gameState());  // no last line end
+
+    // A file of the first version has no identity: the game takes one when it is offered.
+    std::string first = kMidTurn;
+    first.replace(first.find("kept game 2"), 11, "kept game 1");
+    first.erase(first.find("game 0"));
+    GameState older = decoded(first);
+    EXPECT_FALSE(older.id);
+    Play next;
+    next.engine.OfferKeptGame(older);
+    older.id = GameId{0, 1};
+    EXPECT_EQ(next.engine.gameToKeep(), older);
 }
 
 // Nothing of a bad file is taken: every cut, other files, other versions,
 // values out of range and states that no play reaches.
 TEST(KeptGameFile, RefusesDamagedForeignAndNewerFilesWhole)
 {
+    // The lines after the tenth are there only when they say something, so a
+    // cut just before them leaves a whole file (the kept game is always
+    // written whole; the identity is new when it is offered again).
+    const std::size_t optional = kMidTurn.find("game 0");
     for (std::size_t cut = 0; cut + 1 < kMidTurn.size(); ++cut) {
-        EXPECT_FALSE(decodeGameState(kMidTurn.substr(0, cut)).state) << cut;
+        if (cut + 1 != optional && cut != optional) {
+            EXPECT_FALSE(decodeGameState(kMidTurn.substr(0, cut)).state) << cut;
+        }
     }
     const auto replaced = [](const std::string& from, const std::string& to) {
         std::string text = kMidTurn;
@@ -91,7 +109,7 @@ TEST(KeptGameFile, RefusesDamagedForeignAndNewerFilesWhole)
         {std::string("\0\xff\xfe garbage\n", 13), "not a kept game"},
         {"1 - 2 - 3\n", "not a kept game"},
 
-        {replaced("game 1", "game x"), "damaged header"},
+        {replaced("kept game 2", "kept game x"), "damaged header"},
         {replaced("Down 2", "Down 81"), "damaged at line 2"},
         {replaced("Down 2", "Down -1"), "damaged at line 2"},
         {replaced("Down 2", "Down +2"), "damaged at line 2"},
@@ -104,6 +122,12 @@ TEST(KeptGameFile, RefusesDamagedForeignAndNewerFilesWhole)
         {replaced("call 12", "call 15"), "damaged at line 9"},
         {replaced("playing 1", "playing yes"), "damaged at line 10"},
         {kMidTurn + "extra\n", "damaged at line 11"},
+        {replaced("game 0", "game x"), "damaged at line 11"},
+        {replaced("game 0", "game 00"), "damaged at line 11"},
+        {replaced("00000001", "0000000A"), "damaged at line 11"},
+        {kMidTurn + "taken 2\n", "damaged at line 11"},
+        {kMidTurn + "taken 1\nassisted 1\n", "damaged at line 11"},  // out of order
+        {kMidTurn + "taken 1\ntaken 1\n", "damaged at line 11"},
     };
     for (const auto& [text, error] : cases) {
         const DecodedGameState result = decodeGameState(text);
@@ -111,11 +135,11 @@ TEST(KeptGameFile, RefusesDamagedForeignAndNewerFilesWhole)
         EXPECT_EQ(result.error, error) << text;
         EXPECT_FALSE(result.otherVersion) << text;
     }
-    for (const std::string version : {"0", "2", "17"}) {
-        const DecodedGameState result = decodeGameState(replaced("game 1", "game " + version));
+    for (const std::string version : {"0", "3", "17"}) {
+        const DecodedGameState result = decodeGameState(replaced("kept game 2", "kept game " + version));
         EXPECT_FALSE(result.state);
         EXPECT_TRUE(result.otherVersion) << version;
-        EXPECT_EQ(result.error, "version " + version + ", this program reads version 1");
+        EXPECT_EQ(result.error, "version " + version + ", this program reads versions 1 to 2");
     }
 }
 
@@ -185,6 +209,18 @@ TEST(KeptGameFile, RefusesPositionsNoPlayReaches)
     EXPECT_FALSE(decodeGameState(twoRolls).state);
 }
 
+TEST(KeptGameFile, AGameIdIsThirtyTwoHexadecimalDigits)
+{
+    const GameId id{0x0123456789abcdefULL, 0xfedcba9876543210ULL};
+    EXPECT_EQ(id.text(), "0123456789abcdeffedcba9876543210");
+    EXPECT_EQ(GameId::fromText(id.text()), id);
+    for (const std::string_view bad : {"", "0123456789abcdeffedcba987654321", "0123456789abcdeffedcba98765432100",
+                                       "0123456789ABCDEFfedcba9876543210", "0123456789abcdef-edcba9876543210"}) {
+        EXPECT_FALSE(GameId::fromText(bad)) << bad;
+    }
+    EXPECT_NE(GameId::make(), GameId::make());
+}
+
 TEST(KeptGame, WhatIsKeptWhenTheProgramCloses)
 {
     Play p;
@@ -200,8 +236,45 @@ TEST(KeptGame, WhatIsKeptWhenTheProgramCloses)
     EXPECT_FALSE(p.engine.gameToKeep());
 
     Play next;
+    p.engine.NewGame_Click();
+    p.fill(56);
     next.engine.OfferKeptGame(p.engine.gameState());
     EXPECT_EQ(next.engine.gameToKeep(), p.engine.gameState());  // still waiting for its first roll
+
+    // Once the table has taken its score, a finished game is over for good,
+    // even if the program ended before it could say the score was dealt with.
+    p.engine.ScoreTaken();
+    EXPECT_EQ(p.engine.gameToKeep(), p.engine.gameState());
+    EXPECT_TRUE(decoded(encodeGameState(p.engine.gameState())).scoreTaken);
+    Play after;
+    after.engine.OfferKeptGame(p.engine.gameState());
+    EXPECT_FALSE(after.engine.keptGameWaiting());
+    EXPECT_FALSE(after.engine.gameToKeep());
+}
+
+// A game has one identity from its first roll to its end: every turn,
+// undo and hand-over keeps it, and only the next game's first roll makes a new one.
+TEST(KeptGame, AGameHasOneIdentityFromItsFirstRollToItsEnd)
+{
+    Play p;
+    EXPECT_FALSE(p.engine.gameState().id);
+    p.roll({1, 2, 3, 4, 5});
+    EXPECT_EQ(p.engine.gameState().id, (GameId{0, 1}));
+    p.click(Column::DownUp, 1);
+    p.engine.Undo();
+    p.click(Column::Down, 1);
+    const Cells order = fillOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        p.write(order[i].first, order[i].second);
+    }
+    p.engine.Timer2();
+    ASSERT_EQ(p.shell.finished.size(), 1u);
+    EXPECT_EQ(p.shell.finished[0].id, (GameId{0, 1}));
+    p.engine.ScoreDealtWith();
+    p.engine.NewGame_Click();
+    EXPECT_FALSE(p.engine.gameState().id);
+    p.roll({1, 2, 3, 4, 5});
+    EXPECT_EQ(p.engine.gameState().id, (GameId{0, 2}));
 }
 
 using Resume = Game;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "failing_disk.h"
 #include "score_test_support.h"
 #include "table_file.h"
 
@@ -36,6 +37,7 @@ protected:
                           .showMessage = [this](const std::string& text) { events.push_back("message: " + text); },
                           .soundOff = [this] { return soundOff; },
                           .playScoreCue = [this](bool high) { events.push_back(high ? "ScoreHigh" : "ScoreNo"); },
+                          .scoreTaking = [this] { tableWhenTaken = readTable(file); },
                           .hideRoll = [this] { events.push_back("hide Roll"); },
                           .labelsChanged = [] {},
                       })
@@ -57,6 +59,7 @@ protected:
 
     TempFolder folder;
     std::filesystem::path file = folder / "dakru.dhs";
+    std::optional<HighScoreTable> tableWhenTaken;  // the file as the score was declared taken
     HighScoreBoard board;
     Events events;
     HighScoreTable shownAtPrompt;
@@ -84,6 +87,7 @@ TEST_F(BoardTest, PlacedScoreMovesTheLowerEntriesDownAndRewritesTheFile)
         HighScoreTable expected = kDescending;
         std::copy_backward(expected.begin() + c.place, expected.end() - 1, expected.end());
         EXPECT_EQ(shownAtPrompt, expected) << "moved before the prompt, old text still at the place";
+        EXPECT_EQ(tableWhenTaken, kDescending) << "the score is declared taken before the file is written";
         expected[c.place] = ScoreText(c.score) + " - Zed";
         EXPECT_EQ(board.shownEntries(), expected);
         EXPECT_EQ(readTable(file), expected);
@@ -132,6 +136,28 @@ TEST_F(BoardTest, FailedWriteKeepsTheOldFileTellsThePlayerAndEndsThePendingState
     EXPECT_FALSE(board.scorePending());
 }
 
+// A full or failing disk at each step of the write: the old table stays
+// whole, and the player hears that the score is not saved, and what to do
+// when the disk is full.
+TEST_F(BoardTest, AFullOrFailingDiskAtAnyStepKeepsTheOldTable)
+{
+    using storage::testing::FailingDisk;
+    for (const std::error_code error : {storage::testing::kNoSpace, storage::testing::kIoError}) {
+        for (int step = 1; step <= 3; ++step) {
+            SCOPED_TRACE(error.message() + " at step " + std::to_string(step));
+            startWith(kDescending);
+            const std::string before = readBytes(file);
+            const FailingDisk disk(step, error);
+            finishGame(1000);
+            EXPECT_EQ(readBytes(file), before);
+            const std::string advice = error == storage::testing::kNoSpace ? std::string(kDiskFullAdvice) : "";
+            ASSERT_EQ(events.size(), 3U);
+            EXPECT_EQ(events[1], "message: " + std::string(kNotSavedMessage) + advice);
+            EXPECT_FALSE(board.scorePending());
+        }
+    }
+}
+
 // Two copies of the game on one file: the second enters its score while the
 // first one's prompt is open. The first keeps the place message of its own
 // activation, its entry goes where it ranks in the table as it is now, and
@@ -171,6 +197,7 @@ TEST_F(BoardTest, TwoGamesEndingTogetherBothKeepTheirEntries)
                                        .showMessage = [](const std::string&) {},
                                        .soundOff = [] { return true; },
                                        .playScoreCue = [](bool) {},
+                                       .scoreTaking = [] {},
                                        .hideRoll = [] {},
                                        .labelsChanged = [] {},
                                    });

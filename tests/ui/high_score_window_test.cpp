@@ -50,6 +50,7 @@ protected:
         window = new HighScoreWindow(file, folder / "Pictures", dialogs,
                                      HighScoreHooks{
                                          .blankRollsLeft = [this] { ++rollsLeftBlanked; },
+                                         .scoreTaking = {},
                                          .hideRoll = [this] { ++rollHidden; },
                                          .soundOff = [] { return false; },
                                          .playScoreCue = [this](bool high) { cues.push_back(high); },

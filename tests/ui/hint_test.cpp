@@ -29,24 +29,56 @@ protected:
     }
 };
 
-// On the cover the best move is to roll; H again rolls. A player who never
-// presses H sees none of the hint's marks, and the game is not assisted.
-TEST_F(HintTest, BeforeTheFirstRollTheHintIsToRollAndHAgainRolls)
+// On the title screen there is no decision to make: H marks nothing, the
+// game stays the player's own, and the screen reader hears why. Once a game
+// is under way the roll that opens a turn is shown and made by H, still
+// without assisting the game: there is no choice in it.
+TEST_F(HintTest, NoDecisionNoHintAndTheOpeningRollIsNoChoice)
 {
     for (int n = 1; n <= kDiceCount; ++n) {
         EXPECT_FALSE(dieMarked(n));
     }
+    hint();
+    EXPECT_EQ(sentence(), "No hint on the title screen: roll to play");
+    hint();
+    EXPECT_EQ(form->engine().RollCount().value_or(0), 0) << "H on the title screen does nothing";
     EXPECT_FALSE(form->engine().assisted());
+
+    keyUp(Qt::Key_F2);  // a new game: the sheet comes out from under the cover
     hint();
     EXPECT_EQ(sentence(), "Roll");
     EXPECT_TRUE(rollFramed());
-    EXPECT_TRUE(form->engine().assisted());
+    EXPECT_FALSE(form->engine().assisted());
     EXPECT_EQ(form->engine().RollCount().value_or(0), 0) << "showing changes nothing";
-
     dice.push({1, 2, 3, 4, 6});
     hint();
     EXPECT_EQ(form->engine().RollCount(), 1);
     EXPECT_FALSE(rollFramed());
+    EXPECT_FALSE(form->engine().assisted());
+
+    hint();  // after a roll there are choices: this hint assists the game
+    EXPECT_TRUE(form->engine().assisted());
+}
+
+// A game kept full on the title screen: H says the sheet is full and marks
+// nothing, and the game's score still goes to the table.
+TEST_F(HintTest, AKeptFullSheetIsNotMarkedAssistedByH)
+{
+    GameState full;
+    for (auto& column : full.cells) {
+        for (Cell& cell : column) {
+            cell.value = 0;
+        }
+    }
+    full.RollCount = 0;
+    full.CalledRow = 0;
+    form->engine().OfferKeptGame(full);
+    hint();
+    EXPECT_EQ(sentence(), "No hint on the title screen: roll to play");
+    keyUp(Qt::Key_F2);  // hands the kept full sheet over
+    hint();
+    EXPECT_FALSE(form->engine().assisted());
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << "no message about help";
 }
 
 // A hold: the dice to keep are framed and named; H again holds them and rolls.
@@ -117,6 +149,7 @@ TEST_F(HintTest, ACallIsShownThenPlaced)
 // the table, and one message says why.
 TEST_F(HintTest, AnAssistedGameStaysOutOfTheTable)
 {
+    keyUp(Qt::Key_F2);
     for (int presses = 0; presses < 2000 && filled() < kCellCount; ++presses) {
         hint();
     }

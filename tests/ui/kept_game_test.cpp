@@ -5,6 +5,10 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSysInfo>
+#include <chrono>
+
+#include "failing_disk.h"
 
 #include "game_state_codec.h"
 #include "harness.h"
@@ -131,7 +135,7 @@ TEST_F(KeptGameTest, AnotherVersionsFileIsLeftAlone)
 {
     roll({1, 2, 3, 4, 5});
     click("Label7");
-    const QByteArray newer = keptText().replace("game 1", "game 2");
+    const QByteArray newer = keptText().replace("kept game 2", "kept game 3");
     const std::string said = restartSaying([&] {
         QFile file(keptFile());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -139,7 +143,7 @@ TEST_F(KeptGameTest, AnotherVersionsFileIsLeftAlone)
     });
     EXPECT_EQ(lines(said), 1) << said;
     EXPECT_TRUE(said.starts_with("dakru: leaving alone the kept game in ")) << said;
-    EXPECT_TRUE(said.ends_with("version 2, this program reads version 1; this game will not be kept\n")) << said;
+    EXPECT_TRUE(said.ends_with("version 3, this program reads versions 1 to 2; this game will not be kept\n")) << said;
     EXPECT_FALSE(form->engine().keptGameWaiting());
     roll({1, 2, 3, 4, 5});
     click("Label7");
@@ -147,6 +151,83 @@ TEST_F(KeptGameTest, AnotherVersionsFileIsLeftAlone)
     form->close();
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(keptText(), newer);
+}
+
+// A lock that names no running copy is taken over at once: an empty one, one
+// of garbage, one of a process of this host that is gone. One from another
+// host is trusted while it is fresh, with a message that says what to do,
+// and taken over once it has not been touched for half an hour.
+TEST_F(KeptGameTest, ALockThatNoRunningCopyHoldsIsTakenOver)
+{
+    roll({1, 2, 3, 4, 5});
+    click("Label7");
+    const std::filesystem::path lock = playerDir / "kept-game.txt.lock";
+    const auto aged = [&](std::chrono::minutes age) {
+        std::filesystem::last_write_time(lock, std::filesystem::file_time_type::clock::now() - age);
+    };
+    const auto writeLock = [&](const QByteArray& text) {
+        QFile file(QString::fromStdU16String(lock.u16string()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    // A process number that no process has: beyond the system's limit.
+    const QByteArray gone = "4194305\ndakru\n";
+    const QByteArray thisHost = QSysInfo::machineHostName().toUtf8();
+    const struct {
+        const char* what;
+        QByteArray text;
+        std::chrono::minutes age;
+        bool takenOver;
+    } cases[] = {
+        {"empty", "", std::chrono::minutes(1), true},
+        {"garbage", "not a lock at all", std::chrono::minutes(1), true},
+        {"a gone process of this host", gone + thisHost + "\n", std::chrono::minutes(0), true},
+        {"another host, fresh", gone + "elsewhere.example\n", std::chrono::minutes(29), false},
+        {"another host, stale", gone + "elsewhere.example\n", std::chrono::minutes(31), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string said = restartSaying([&] {
+            writeLock(c.text);
+            aged(c.age);
+        });
+        EXPECT_EQ(form->engine().keptGameWaiting(), c.takenOver);
+        if (c.takenOver) {
+            EXPECT_EQ(said, "");
+        } else {
+            EXPECT_EQ(lines(said), 1) << said;
+            EXPECT_NE(said.find("(process 4194305 on elsewhere.example)"), std::string::npos) << said;
+            EXPECT_NE(said.find("once " + lock.string() + " is 30 minutes old"), std::string::npos) << said;
+            std::filesystem::remove(lock);
+        }
+    }
+}
+
+// A full disk while the game is kept: the file keeps the last game written
+// whole, the player is told once what happened and what to do, play goes on,
+// and once the disk takes writes again the next change is kept.
+TEST_F(KeptGameTest, AFullDiskLeavesTheLastKeptGameWholeAndIsToldOnce)
+{
+    roll({1, 2, 3, 4, 5});
+    click("Label7");
+    const QByteArray before = keptText();
+    {
+        const storage::testing::FailingDisk full(1, storage::testing::kNoSpace, true);
+        roll({2, 2, 2, 3, 3});
+        click("Kocka1p");
+        click(cellName(Column::Down, 2));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(keptText(), before);
+        ASSERT_EQ(dialogs.messages.size(), 1);
+        EXPECT_TRUE(dialogs.messages[0].startsWith(QStringLiteral("Dakru could not save to the disk: it is full.")))
+            << dialogs.messages[0].toStdString();
+        EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("free some space")));
+        EXPECT_EQ(form->engine().cell(Column::Down, 2).value, 6);  // play went on
+    }
+    roll({6, 6, 6, 6, 6});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(onDisk(), form->engine().gameState());
+    EXPECT_EQ(dialogs.messages.size(), 1) << "told once in a session";
 }
 
 // A FIFO, a folder or a device in place of the kept game or the settings is

@@ -50,6 +50,11 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
                          if (hooks_.playScoreCue)
                              hooks_.playScoreCue(placed);
                      },
+                 .scoreTaking =
+                     [this] {
+                         if (hooks_.scoreTaking)
+                             hooks_.scoreTaking();
+                     },
                  .hideRoll =
                      [this] {
                          if (hooks_.hideRoll)

@@ -18,6 +18,7 @@ namespace dakru::scores {
 // What the high-score window asks of the main window.
 struct HighScoreHooks {
     std::function<void()> blankRollsLeft;           // first step of every activation
+    std::function<void()> scoreTaking;              // the entry is about to be written
     std::function<void()> hideRoll;                 // last step of every insertion
     std::function<bool()> soundOff;                 // the main window's sound switch
     std::function<void(bool placed)> playScoreCue;  // true: ScoreHigh, false: ScoreNo

@@ -4,7 +4,6 @@
 #include <QPainter>
 
 #include "accessible_label.h"
-#include "hint_text.h"
 
 namespace dakru::ui {
 namespace {
@@ -110,7 +109,17 @@ void Hint::mark(const std::optional<advisor::Action>& move, const GameState& sta
             diceMarks_[n]->hide();
         }
     }
-    const QString sentence = move ? hintSentence(*move, state) : newGameSentence();
+    announce(move ? hintSentence(*move, state) : newGameSentence());
+}
+
+void Hint::refuse(NoHint why)
+{
+    clear();
+    announce(noHintSentence(why));
+}
+
+void Hint::announce(const QString& sentence)
+{
     announcer_->setAccessibleName(sentence);
     hideFromReaders(*announcer_, false);
     QAccessibleEvent alert(announcer_, QAccessible::Alert);

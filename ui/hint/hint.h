@@ -7,6 +7,7 @@
 
 #include "advisor.h"
 #include "game_state.h"
+#include "hint_text.h"
 
 namespace dakru::ui {
 
@@ -27,6 +28,10 @@ public:
     };
     Press press(const GameState& state);
 
+    // H with no decision to make: nothing is marked, and the screen reader
+    // hears why.
+    void refuse(NoHint why);
+
     // After every change: a hint shown for another position is taken away.
     // True when one was taken away just now.
     bool follow(const GameState& state);
@@ -37,6 +42,7 @@ public:
 
 private:
     void mark(const std::optional<advisor::Action>& move, const GameState& state);
+    void announce(const QString& sentence);
     void clear();
 
     QWidget& window_;

@@ -65,4 +65,13 @@ QString newGameSentence()
     return QStringLiteral("Start a new game");
 }
 
+QString noHintSentence(NoHint why)
+{
+    switch (why) {
+    case NoHint::TitleScreen: return QStringLiteral("No hint on the title screen: roll to play");
+    case NoHint::SheetFull: return QStringLiteral("No hint: the sheet is full and the game is ending");
+    }
+    return {};
+}
+
 }  // namespace dakru::ui

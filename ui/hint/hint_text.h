@@ -15,4 +15,11 @@ QString hintSentence(const advisor::Action& action, const GameState& state);
 // When there is nothing to advise and the ROLL hot spot starts a new game.
 QString newGameSentence();
 
+// Why H shows nothing: there is no decision to make.
+enum class NoHint {
+    TitleScreen,  // the cover in front, the game not under way
+    SheetFull,    // the last cell is written: the game ends at the next watch
+};
+QString noHintSentence(NoHint why);
+
 }  // namespace dakru::ui

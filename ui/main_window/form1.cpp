@@ -17,6 +17,7 @@
 #include "highlight_frame.h"
 #include "history_database.h"
 #include "main_layout.h"
+#include "reachable.h"
 #include "sheet_access.h"
 #include "sheet_cursor.h"
 #include "sheet_names.h"
@@ -88,7 +89,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent, kFixedWindow),
       services_(std::move(services)),
       engine_(*this, services_.random),
-      playerFiles_(services_.playerDir),
+      writeTrouble_(services_.dialogs, *this),
+      playerFiles_(services_.playerDir, [this](const storage::WriteError& error) { writeTrouble_.report(error); }),
       history_(services_.playerDir.empty() ? std::filesystem::path()
                                            : services_.playerDir / history::HistoryDatabase::kFileName),
       pictures_(services_.picturesDir)
@@ -273,6 +275,7 @@ void Form1::Timer2_Timer()
 {
     engine_.Timer2();
     redraw();
+    playerFiles_.stillKeeping();
 }
 
 void Form1::BorderB(int Wich)
@@ -436,12 +439,27 @@ void Form1::NewGame_Click()
 // makes that move. A game in which a hint was shown is assisted.
 void Form1::ShowHint()
 {
-    const Hint::Press press = hint_->press(engine_.gameState());
+    const GameState& state = engine_.gameState();
+    // A game whose score is dealt with has one move left, a new game; one
+    // still in play has a decision only once it is under way and not full.
+    if (state.rollVisible && writtenCells(state.cells) == kCellCount) {
+        hint_->refuse(NoHint::SheetFull);
+        return;
+    }
+    if (state.rollVisible && coverInFront_) {
+        hint_->refuse(NoHint::TitleScreen);
+        return;
+    }
+    const Hint::Press press = hint_->press(state);
     if (!press.carryOut) {
         if (!hint_->shown()) {
-            return;  // a full sheet waiting for the game-end watch: nothing to do
+            return;
         }
-        engine_.MarkAssisted();
+        // The roll that opens a turn is no choice; the holds, the call and
+        // the write after a roll are, and a hint on them assists the game.
+        if (state.RollCount.value_or(0) > 0) {
+            engine_.MarkAssisted();
+        }
         if (press.move && press.move->move != advisor::Move::Roll) {
             cursor_->showAt({press.move->column, press.move->row}, engine_);
         } else {
@@ -505,6 +523,12 @@ scores::HighScoreWindow& Form1::highScores()
                 [this] {
                     engine_.BlankRollsLeft();
                     redraw();
+                },
+            // Kept on the disk before the table is written, so that no restart enters it twice.
+            .scoreTaking =
+                [this] {
+                    engine_.ScoreTaken();
+                    playerFiles_.keep(engine_.gameToKeep());
                 },
             .hideRoll =
                 [this] {
@@ -594,6 +618,7 @@ bool Form1::askYesNo(const std::string& text)
 
 void Form1::FrontBack(Cover cover)
 {
+    coverInFront_ = cover == Cover::Front;
     if (cover == Cover::Front) {
         image1_->raise();
     } else {

@@ -23,6 +23,7 @@
 #include "sheet_labels.h"
 #include "shell.h"
 #include "statistics_window.h"
+#include "write_trouble.h"
 
 namespace dakru::ui {
 
@@ -110,11 +111,13 @@ private:
 
     Form1Services services_;
     Engine engine_;
+    WriteTrouble writeTrouble_;
     PlayerFiles playerFiles_;
     statistics::GameHistory history_;
     PictureCache pictures_;
 
     CoverPicture* image1_ = nullptr;
+    bool coverInFront_ = true;
     SheetLabels labels_;
     std::array<std::string, kDiceCount> diceShown_{};  // picture file each die shows now
     std::array<HighlightFrame*, 5> frames_{};

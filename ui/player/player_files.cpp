@@ -2,13 +2,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
 #include <cstdio>
 #include <system_error>
 
 #include "game_state_codec.h"
+#include "kept_game_lock.h"
+#include "replace_file.h"
+#include "settings_text.h"
 
 namespace dakru::ui {
 namespace {
@@ -17,7 +18,7 @@ constexpr char kKeptGameFile[] = "kept-game.txt";
 constexpr char kKeptGameLock[] = "kept-game.txt.lock";
 constexpr char kSettingsFile[] = "settings.ini";
 const QString kSoundOffKey = QStringLiteral("sound/off");
-// Ten short lines; anything much longer is not a kept game.
+// A few short lines; anything much longer is not a kept game.
 constexpr qint64 kMaxKeptGameSize = 4096;
 
 QString qtPath(const std::filesystem::path& file)
@@ -25,10 +26,14 @@ QString qtPath(const std::filesystem::path& file)
     return QString::fromStdU16String(file.u16string());
 }
 
+void say(const QString& line)
+{
+    std::fprintf(stderr, "dakru: %s\n", qPrintable(line));
+}
+
 void report(const char* what, const std::filesystem::path& file, const QString& why)
 {
-    std::fprintf(stderr, "dakru: %s %s: %s\n", what, qPrintable(QDir::toNativeSeparators(qtPath(file))),
-                 qPrintable(why));
+    say(QStringLiteral("%1 %2: %3").arg(QLatin1String(what), QDir::toNativeSeparators(qtPath(file)), why));
 }
 
 // True for a plain file or none at all. Looked at before anything opens the
@@ -45,13 +50,24 @@ const QString kNotKept = QStringLiteral("; this game will not be kept");
 
 }  // namespace
 
-PlayerFiles::PlayerFiles(std::filesystem::path folder) : folder_(std::move(folder)) {}
+PlayerFiles::PlayerFiles(std::filesystem::path folder, WriteFailed writeFailed)
+    : folder_(std::move(folder)), writeFailed_(std::move(writeFailed))
+{
+}
 
 PlayerFiles::~PlayerFiles() = default;
 
 std::filesystem::path PlayerFiles::file(const char* name) const
 {
     return folder_ / name;
+}
+
+void PlayerFiles::failed(const char* what, const std::filesystem::path& file, const storage::WriteError& error)
+{
+    report(what, file, QString::fromStdString(error.text()));
+    if (writeFailed_) {
+        writeFailed_(error);
+    }
 }
 
 bool PlayerFiles::soundOff()
@@ -69,19 +85,26 @@ bool PlayerFiles::soundOff()
 
 void PlayerFiles::rememberSoundOff(bool off)
 {
+    const std::filesystem::path path = file(kSettingsFile);
     if (folder_.empty() || settingsRefused_) {
         return;
     }
-    if (!plainOrAbsent(file(kSettingsFile))) {
-        report("could not remember the sound switch in", file(kSettingsFile), kNotPlain);
+    if (!plainOrAbsent(path)) {
+        report("could not remember the sound switch in", path, kNotPlain);
         settingsRefused_ = true;
         return;
     }
-    QSettings settings(qtPath(file(kSettingsFile)), QSettings::IniFormat);
-    settings.setValue(kSoundOffKey, off);
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        report("could not remember the sound switch in", file(kSettingsFile), QStringLiteral("write failed"));
+    // The settings the file holds stay as they are; only the switch changes.
+    QMap<QString, QVariant> values;
+    const QSettings current(qtPath(path), QSettings::IniFormat);
+    for (const QString& key : current.allKeys()) {
+        values.insert(key, current.value(key));
+    }
+    values.insert(kSoundOffKey, off);
+    QDir().mkpath(qtPath(folder_));
+    const QByteArray text = settingsText(values);
+    if (const auto error = storage::replaceFile(path, std::string_view(text.constData(), text.size()))) {
+        failed("could not remember the sound switch in", path, *error);
     }
 }
 
@@ -103,16 +126,9 @@ std::optional<GameState> PlayerFiles::takeKeptGame()
         report("cannot lock the kept game with", lockPath, kNotPlain + kNotKept);
         return std::nullopt;
     }
-    auto lock = std::make_unique<QLockFile>(qtPath(lockPath));
-    // Held for as long as this copy runs: only a lock whose copy is gone is stale.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        if (lock->error() == QLockFile::LockFailedError) {
-            report("another copy of the game keeps the game in", path,
-                   QStringLiteral("this one plays a game that will not be kept"));
-        } else {
-            report("cannot lock the kept game with", lockPath, QStringLiteral("no access") + kNotKept);
-        }
+    auto lock = std::make_unique<KeptGameLock>(lockPath);
+    if (const std::optional<QString> refused = lock->take()) {
+        say(*refused);
         return std::nullopt;
     }
     if (!plainOrAbsent(path)) {
@@ -159,32 +175,52 @@ void PlayerFiles::keep(const std::optional<GameState>& game)
         return;
     }
     const std::filesystem::path path = file(kKeptGameFile);
-    const auto failed = [&](const QString& why) {
-        if (!std::exchange(writeFailed_, true)) {
-            report("could not keep the game in", path, why);
-        }
-    };
     if (!plainOrAbsent(path)) {
-        return failed(kNotPlain);
+        if (!std::exchange(writeFailing_, true)) {
+            report("could not keep the game in", path, kNotPlain);
+        }
+        return;
     }
+    const auto drop = [&] {
+        std::error_code error;
+        std::filesystem::remove(path, error);
+        return !error;
+    };
     if (!game) {
         // A damaged file stays for whoever can read it until there is a game to keep.
-        if (!keptFileIgnored_ && QFile::exists(qtPath(path)) && !QFile::remove(qtPath(path))) {
-            return failed(QStringLiteral("it cannot be removed"));
+        if (!keptFileIgnored_ && !drop()) {
+            if (!std::exchange(writeFailing_, true)) {
+                report("could not keep the game in", path, QStringLiteral("it cannot be removed"));
+            }
+            return;
         }
         kept_.reset();
         return;
     }
-    QSaveFile out(qtPath(path));
     const std::string text = encodeGameState(*game);
-    const auto size = static_cast<qint64>(text.size());
-    // The commit flushes the file to the disk before it takes the old one's name.
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), size) != size || !out.commit()) {
-        return failed(out.errorString());
+    // The last write of a game whose score the table takes must outlast a power cut too.
+    const auto durability = game->scoreTaken ? storage::Durability::ContentAndName : storage::Durability::Content;
+    if (const std::optional<storage::WriteError> error = storage::replaceFile(path, text, durability)) {
+        // A game whose score the table is taking must not come back as one
+        // still to be entered: without its new state on the disk, it goes.
+        if (game->scoreTaken && drop()) {
+            kept_.reset();
+        }
+        if (!std::exchange(writeFailing_, true)) {
+            failed("could not keep the game in", path, *error);
+        }
+        return;
     }
     kept_ = game;
     keptFileIgnored_ = false;
-    writeFailed_ = false;
+    writeFailing_ = false;
+}
+
+void PlayerFiles::stillKeeping()
+{
+    if (lock_) {
+        lock_->keepFresh();
+    }
 }
 
 }  // namespace dakru::ui

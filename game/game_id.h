@@ -1,0 +1,26 @@
+#pragma once
+
+#include <compare>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dakru {
+
+// A game's identity: 128 random bits, made at its first roll, unique among
+// every game any copy of the program plays. Written as 32 hexadecimal digits.
+struct GameId {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+
+    // From the system's entropy source.
+    static GameId make();
+    // The 32 lowercase digits; nothing else is an identity.
+    static std::optional<GameId> fromText(std::string_view text);
+    std::string text() const;
+
+    auto operator<=>(const GameId&) const = default;
+};
+
+}  // namespace dakru
