@@ -128,10 +128,10 @@ void report(const std::vector<Row>& rows)
         }
     }
     std::printf(
-        "| player    |  mean | real gap | review's loss | ratio | target     | decisions | best   | inaccuracy"
+        "| player    |   mean | real gap | review's loss | ratio | target     | decisions | best   | inaccuracy"
         " | mistake | blunder | review mean | review p99 |\n");
     std::printf(
-        "|-----------|-------|----------|---------------|-------|------------|-----------|--------|-----------"
+        "|-----------|--------|----------|---------------|-------|------------|-----------|--------|-----------"
         "-|---------|---------|-------------|------------|\n");
     for (int p = 0; p < kPlayers; ++p) {
         const double gap = meanScore[0] - meanScore[p];
@@ -146,17 +146,14 @@ void report(const std::vector<Row>& rows)
             std::snprintf(target.data(), target.size(), "%.2f-%.2f", 1 - kTargets[p], 1 + kTargets[p]);
         }
         std::printf(
-            "| %-9s | %5.1f | %8.1f | %13.1f | %s | %-10s | %9.1f | %5.1f%% | %9.1f%% | %6.1f%% | %6.1f%% | %8.1f ms "
+            "| %-9s | %6.1f | %8.1f | %13.1f | %s | %-10s | %9.1f | %5.1f%% | %9.1f%% | %6.1f%% | %6.1f%% | %8.1f ms "
             "| %7.1f ms |\n",
             kNames[p], meanScore[p], gap, meanLost[p], ratio.data(), target.data(), decisions[p] / n, share(0),
             share(1), share(2), share(3), 1000 * (std::accumulate(seconds[p].begin(), seconds[p].end(), 0.0) / n),
             1000 * percentile(seconds[p], 99));
     }
     std::printf("\nThe advisor's own games: the largest loss of any decision is %.6f points.\n", largest[0]);
-    double all = 0;
-    for (const double s : allSeconds) {
-        all += s;
-    }
+    const double all = std::accumulate(allSeconds.begin(), allSeconds.end(), 0.0);
     std::printf("Reviewing a whole game, every player's: mean %.1f ms, p99 %.1f ms, max %.1f ms (one core).\n",
                 1000 * all / static_cast<double>(allSeconds.size()), 1000 * percentile(allSeconds, 99),
                 1000 * percentile(allSeconds, 100));
@@ -206,8 +203,9 @@ int main(int argc, char** argv)
             }
         }
     };
-    std::vector<std::thread> workers;
     std::vector<Advisor> reviewers(static_cast<std::size_t>(options.threads - 1));
+    std::vector<std::thread> workers;
+    workers.reserve(reviewers.size());
     for (Advisor& reviewer : reviewers) {
         workers.emplace_back(work, std::ref(reviewer));
     }

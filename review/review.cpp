@@ -133,7 +133,7 @@ Reviewed reviewGame(const GameRecord& record, const Sheet& finalSheet, advisor::
                 return {std::nullopt, "the advisor has no price for choice " + std::to_string(i + 1)};
             }
             if (decision) {
-                review.decisions.push_back(std::move(*decision));
+                review.decisions.push_back(*decision);
             }
             if (progress) {
                 progress(i + 1, count);
