@@ -54,6 +54,37 @@ std::array<bool, kDiceCount> holdFor(const Counts& keep, const GameState& state)
     return hold;
 }
 
+bool thrown(const GameState& state)
+{
+    return std::all_of(state.dice.begin(), state.dice.end(), [](const Die& d) { return d.face; });
+}
+
+std::array<int, kDiceCount> facesOf(const GameState& state)
+{
+    std::array<int, kDiceCount> faces{};
+    std::transform(state.dice.begin(), state.dice.end(), faces.begin(), [](const Die& d) { return *d.face; });
+    return faces;
+}
+
+// Another roll, unless the third is made or the call the game demands is missing.
+bool mayRoll(const GameState& state)
+{
+    const int rolls = state.RollCount.value_or(0);
+    const bool refused = state.CalledRow.value_or(0) == 0 && rolls == 1 && onlyCallCellsLeft(state.cells);
+    return rolls < 3 && !refused;
+}
+
+Counts keptBy(const std::array<bool, kDiceCount>& hold, const GameState& state)
+{
+    Counts keep{};
+    for (int n = 0; n < kDiceCount; ++n) {
+        if (hold[n]) {
+            ++keep[*state.dice[n].face - 1];
+        }
+    }
+    return keep;
+}
+
 }  // namespace
 
 Advisor::Advisor(const Model& model, Depth depth) : valuer_(std::make_unique<SheetValuer>(model)), depth_(depth) {}
@@ -109,27 +140,31 @@ double Advisor::expectedScore(const Sheet& sheet)
     return planFor(sheet).beforeFirstRoll();
 }
 
-std::optional<Advice> Advisor::advise(const GameState& state, std::size_t alternatives)
+const std::vector<Action>* Advisor::appraise(const GameState& state)
 {
+    if (appraisedState_ == state) {
+        return appraised_.empty() ? nullptr : &appraised_;
+    }
+    appraisedState_ = state;
+    appraised_.clear();
     if (!state.rollVisible || full(state.cells)) {
-        return std::nullopt;
+        return nullptr;
     }
     const TurnPlan& plan = planFor(state.cells);
     const int rolls = state.RollCount.value_or(0);
-    const bool thrown = std::all_of(state.dice.begin(), state.dice.end(), [](const Die& d) { return d.face; });
-    if (rolls == 0 || !thrown) {
+    if (rolls == 0 || !thrown(state)) {
         Action roll;
         roll.expectedScore = plan.beforeFirstRoll();
-        return Advice{{roll}};
+        appraised_.push_back(roll);
+        return &appraised_;
     }
 
     const DiceTables& dice = DiceTables::get();
-    std::array<int, kDiceCount> faces{};
-    std::transform(state.dice.begin(), state.dice.end(), faces.begin(), [](const Die& d) { return *d.face; });
+    const std::array<int, kDiceCount> faces = facesOf(state);
     const int t = dice.throwIndex(faces);
     const int called = state.CalledRow.value_or(0);
 
-    std::vector<Action> actions;
+    std::vector<Action>& actions = appraised_;
     // The cells as the engine marked them after this roll.
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
@@ -153,9 +188,7 @@ std::optional<Advice> Advisor::advise(const GameState& state, std::size_t altern
             actions.push_back(a);
         }
     }
-    // Another roll, unless the third is made or the call the game demands is missing.
-    const bool refused = called == 0 && rolls == 1 && onlyCallCellsLeft(state.cells);
-    if (rolls < 3 && !refused) {
+    if (mayRoll(state)) {
         const int all = dice.throwKeep(t);
         for (const int k : dice.subKeeps(t)) {
             if (k == all) {
@@ -168,14 +201,56 @@ std::optional<Advice> Advisor::advise(const GameState& state, std::size_t altern
         }
     }
     if (actions.empty()) {
-        return std::nullopt;
+        return nullptr;
     }
     const auto byScore = [](const Action& a, const Action& b) { return a.expectedScore > b.expectedScore; };
     std::stable_sort(actions.begin(), actions.end(), byScore);
     lookAhead(actions, state.cells);
     std::stable_sort(actions.begin(), actions.end(), byScore);
-    actions.resize(std::min(actions.size(), alternatives + 1));
-    return Advice{std::move(actions)};
+    return &actions;
+}
+
+std::optional<Advice> Advisor::advise(const GameState& state, std::size_t alternatives)
+{
+    const std::vector<Action>* actions = appraise(state);
+    if (!actions) {
+        return std::nullopt;
+    }
+    // Counted so that SIZE_MAX alternatives cannot wrap to none.
+    const std::size_t count = alternatives < actions->size() ? alternatives + 1 : actions->size();
+    return Advice{{actions->begin(), actions->begin() + static_cast<std::ptrdiff_t>(count)}};
+}
+
+std::optional<double> Advisor::expectedScore(const GameState& state, const Action& action)
+{
+    const std::vector<Action>* actions = appraise(state);
+    if (!actions) {
+        return std::nullopt;
+    }
+    if (action.move != Move::Roll) {
+        for (const Action& a : *actions) {
+            if (a.move == action.move && a.column == action.column && a.row == action.row) {
+                return a.expectedScore;
+            }
+        }
+        return std::nullopt;
+    }
+    if (!thrown(state) || state.RollCount.value_or(0) == 0) {
+        return actions->front().expectedScore;  // the turn's first roll: nothing is held
+    }
+    const Counts keep = keptBy(action.hold, state);
+    for (const Action& a : *actions) {
+        if (a.move == Move::Roll && keptBy(a.hold, state) == keep) {
+            return a.expectedScore;
+        }
+    }
+    // Holding all five is never advised, yet the game allows it.
+    if (!mayRoll(state)) {
+        return std::nullopt;
+    }
+    const DiceTables& dice = DiceTables::get();
+    return planFor(state.cells)
+        .roll(state.RollCount.value_or(0) + 1, state.CalledRow.value_or(0), dice.keepIndex(keep));
 }
 
 }  // namespace dakru::advisor

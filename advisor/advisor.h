@@ -49,7 +49,15 @@ public:
     Advisor& operator=(Advisor&&) noexcept;
 
     // Nothing when the game has nothing left to do (a full sheet, a score dealt with).
+    // SIZE_MAX alternatives lists every action the advisor tells apart.
     std::optional<Advice> advise(const GameState& state, std::size_t alternatives = 4);
+
+    // The game's expected final score after any legal action now, advised or
+    // not (holding all five dice and rolling, say), on the same footing as
+    // advise(): its best action's score is the highest. For a roll only the
+    // dice held count, not which of equal dice. Nothing when the game does
+    // not allow the action now.
+    std::optional<double> expectedScore(const GameState& state, const Action& action);
 
     // The expected final score of a sheet at the start of a turn.
     double expectedScore(const Sheet& sheet);
@@ -57,11 +65,16 @@ public:
 private:
     const TurnPlan& planFor(const Sheet& sheet);
     void lookAhead(std::vector<Action>& actions, const Sheet& sheet) const;
+    // Every action the advisor tells apart in `state`, best first; none when
+    // there is nothing to do. Kept for the last state asked about.
+    const std::vector<Action>* appraise(const GameState& state);
 
     std::unique_ptr<SheetValuer> valuer_;
     Depth depth_;
     std::optional<Sheet> plannedSheet_;
     std::unique_ptr<TurnPlan> plan_;
+    std::optional<GameState> appraisedState_;
+    std::vector<Action> appraised_;
 };
 
 }  // namespace dakru::advisor

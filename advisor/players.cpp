@@ -48,6 +48,19 @@ Action AdvisorPlayer::decide(const GameState& state)
     return advice ? advice->best() : Action{};
 }
 
+Action NearBestPlayer::decide(const GameState& state)
+{
+    const std::optional<Advice> advice = advisor_.advise(state, 2);
+    if (!advice) {
+        return Action{};
+    }
+    const std::vector<Action>& actions = advice->actions;
+    if (actions.size() < 2 || std::uniform_int_distribution<int>(0, 3)(random_) != 0) {
+        return actions.front();
+    }
+    return actions[std::uniform_int_distribution<std::size_t>(1, actions.size() - 1)(random_)];
+}
+
 Action RandomPlayer::decide(const GameState& state)
 {
     if (!rolled(state)) {

@@ -27,6 +27,21 @@ private:
     Advisor advisor_;
 };
 
+// Nearly the advisor: its best action, but with chance 1/4 its second or
+// third best (either alike), for a player a little short of the best.
+class NearBestPlayer final : public Player {
+public:
+    explicit NearBestPlayer(std::uint64_t seed, const Model& model = learnedModel(), Depth depth = Depth::NextTurn)
+        : advisor_(model, depth), random_(seed)
+    {
+    }
+    Action decide(const GameState& state) override;
+
+private:
+    Advisor advisor_;
+    std::mt19937_64 random_;
+};
+
 // For scale: any legal action with the same chance, random holds.
 class RandomPlayer final : public Player {
 public:

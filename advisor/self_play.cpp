@@ -1,5 +1,6 @@
 #include "self_play.h"
 
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -45,7 +46,7 @@ int filled(const Sheet& sheet)
     return n;
 }
 
-void carryOut(Engine& engine, const Action& action)
+void carryOut(Engine& engine, const Action& action, GameRecord& record)
 {
     const GameState& state = engine.gameState();
     if (action.move == Move::Roll) {
@@ -55,10 +56,15 @@ void carryOut(Engine& engine, const Action& action)
                 engine.Kocka_Click(n);
             }
         }
+        std::array<bool, kDiceCount> held{};
+        std::transform(state.dice.begin(), state.dice.end(), held.begin(), [](const Die& d) { return d.held; });
         engine.Roll_Click();
         if (state.RollCount.value_or(0) != before + 1) {
             throw std::logic_error("a roll the game does not allow");
         }
+        std::array<int, kDiceCount> faces{};
+        std::transform(state.dice.begin(), state.dice.end(), faces.begin(), [](const Die& d) { return *d.face; });
+        record.roll(held, faces);
         return;
     }
     if (!state.cells[index(action.column)][action.row - 1].marked) {
@@ -71,6 +77,11 @@ void carryOut(Engine& engine, const Action& action)
     if (!done) {
         throw std::logic_error(action.move == Move::Call ? "a call that was not placed"
                                                          : "a write that did not happen");
+    }
+    if (action.move == Move::Call) {
+        record.call(action.row);
+    } else {
+        record.write(action.column, action.row);
     }
 }
 
@@ -107,7 +118,7 @@ PlayedGame playGame(Player& player, std::uint64_t seed, const DecisionClock& clo
         if (clock) {
             clock(std::chrono::steady_clock::now() - start);
         }
-        carryOut(engine, action);
+        carryOut(engine, action, game.record);
         const Sheet& sheet = engine.gameState().cells;
         const int turn = filled(sheet);
         for (int c = 0; c < kColumnCount; ++c) {

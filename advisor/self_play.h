@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "game_record.h"
 #include "players.h"
 #include "sheet.h"
 
@@ -15,6 +16,7 @@ struct PlayedGame {
     std::array<std::array<int, kRowCount>, kColumnCount> writtenInTurn{};  // 1 to 56, per cell
     int finalScore = 0;
     int decisions = 0;
+    GameRecord record;  // every roll, call and write, for the review
 };
 
 // The sheet of a played game after turn `turn` (0 to 56): the cells written by then.
