@@ -126,19 +126,23 @@ void Engine::Roll_Click()
     }
 
     auto& dice = state_.dice;
-    const auto released =
-        static_cast<int>(std::count_if(dice.begin(), dice.end(), [](const Die& d) { return !d.held; }));
+    std::array<bool, kDiceCount> held{};
+    std::transform(dice.begin(), dice.end(), held.begin(), [](const Die& d) { return d.held; });
+    const auto released = static_cast<int>(std::count(held.begin(), held.end(), false));
     if (released > 0 && !soundOff_) {
         shell_.playCueAndWait(rollingCue(released));
     }
 
+    std::array<int, kDiceCount> faces{};
     for (int n = 0; n < kDiceCount; ++n) {
         if (!dice[n].held) {
             const int face = std::clamp(static_cast<int>(random_.next() * 6.0f) + 1, 1, 6);
             dice[n].face = face;
             state_.DiceFaces[n] = face;
         }
+        faces[n] = dice[n].face.value_or(0);
     }
+    record_.roll(held, faces);
 
     for (int face = 1; face <= 6; ++face) {
         if (std::count(state_.DiceFaces.begin(), state_.DiceFaces.end(), face) > 4) {
@@ -175,6 +179,7 @@ void Engine::Kockep()
 
 void Engine::write(Column column, int row)
 {
+    record_.write(column, row);
     PlayCue(Cue::ClickYellow);
     std::array<int, kDiceCount> faces{};
     std::transform(state_.dice.begin(), state_.dice.end(), faces.begin(),
@@ -210,6 +215,7 @@ void Engine::Cell_Click(Column column, int row)
             PlayCue(Cue::ClickYellow);
         }
         state_.CalledRow = row;
+        record_.call(row);
         Rewind2();
     }
 }
@@ -348,11 +354,11 @@ void Engine::handOver()
     handingOver_ = false;
 }
 
-void Engine::MarkAssisted()
+void Engine::HintShown()
 {
-    state_.assisted = true;
-    if (kept_) {
-        kept_->assisted = true;
+    record_.hint();
+    if (state_.RollCount.value_or(0) > 0) {
+        state_.assisted = true;
     }
 }
 
@@ -362,6 +368,7 @@ void Engine::NewGame_Click()
     // as the game in play would be.
     if (kept_ && kept_->rollVisible && writtenCells(kept_->cells) == kCellCount) {
         state_ = *std::exchange(kept_, std::nullopt);
+        record_ = std::exchange(keptRecord_, {});
         undo_.reset();
         totalsBehind_ = true;
         Kockep();
@@ -389,6 +396,8 @@ void Engine::NewGame_Click()
     state_.assisted = false;
     state_.id.reset();
     state_.scoreTaken = false;
+    record_ = {};
+    keptRecord_ = {};
     undo_.reset();
     kept_.reset();
     Rewind();
@@ -412,6 +421,7 @@ void Engine::Undo()
     }
     const bool assisted = state_.assisted;  // a hint seen stays seen
     state_ = *std::exchange(undo_, std::nullopt);
+    record_.undo();
     state_.assisted = state_.assisted || assisted;
     // Sums that were still blank before the write (the program's first turn) stay blank.
     if (undoBlanksSums_) {
@@ -425,13 +435,14 @@ void Engine::Undo()
     Kockep();
 }
 
-void Engine::OfferKeptGame(const GameState& kept)
+void Engine::OfferKeptGame(const GameState& kept, std::optional<GameRecord> record)
 {
     // Its score went to the table before the last run ended: the game is over.
     if (kept.scoreTaken || !kept.rollVisible) {
         return;
     }
     kept_ = kept;
+    keptRecord_ = record ? std::move(*record) : GameRecord::startingAt(kept);
     // Kept before games had an identity: it takes one now, for its results.
     if (!kept_->id) {
         kept_->id = shell_.newGameId();
@@ -445,6 +456,7 @@ void Engine::OfferKeptGame(const GameState& kept)
 void Engine::resumeKeptGame()
 {
     state_ = *std::exchange(kept_, std::nullopt);
+    record_ = std::exchange(keptRecord_, {});
     undo_.reset();
     totalsBehind_ = filledCells() > 0;
     shell_.FrontBack(Cover::Back);

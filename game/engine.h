@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "game_record.h"
 #include "game_state.h"
 #include "random_source.h"
 #include "sheet.h"
@@ -42,16 +43,23 @@ public:
     // was left, and rolls only when it was kept between turns. A new game drops
     // it, after handing over the score of a full sheet not yet dealt with. A
     // game whose score the table had already taken is over, and not offered.
-    void OfferKeptGame(const GameState& kept);
+    // Its record goes on from where it was kept; without one (a game kept by
+    // a version that did not record) the record starts from the position.
+    void OfferKeptGame(const GameState& kept, std::optional<GameRecord> record = std::nullopt);
     bool keptGameWaiting() const { return kept_.has_value(); }
     // What to keep on disk now: the kept game still waiting, or the game in
     // progress; nothing before the first roll of a fresh game or once the
-    // score has been dealt with.
+    // score has been dealt with. The record goes with it.
     std::optional<GameState> gameToKeep() const;
+    const GameRecord& recordToKeep() const { return kept_ ? keptRecord_ : record_; }
 
-    // A hint has been shown: this game (or the kept one the next roll takes
-    // up) is assisted until a new game, whatever is taken back.
-    void MarkAssisted();
+    // Every decision of the game in play, for the review once it is over.
+    const GameRecord& record() const { return record_; }
+
+    // A hint has been shown, and goes on the record. One shown for a decision
+    // (the holds, a call or a write after a roll: the roll that opens a turn is
+    // no choice) makes the game assisted until a new game, whatever is taken back.
+    void HintShown();
     bool assisted() const { return state_.assisted; }
 
     // The totals tick (every 500 ms) and the game-end watch (every 5000 ms).
@@ -111,6 +119,8 @@ private:
     std::optional<GameState> undo_;  // the state before the last write or call
     bool undoBlanksSums_ = false;    // the sums were blank when undo_ was taken
     std::optional<GameState> kept_;  // from the last run, until the first roll
+    GameRecord record_;
+    GameRecord keptRecord_;
     bool soundOff_ = false;
     bool handingOver_ = false;   // inside the game-end hand-over
     bool totalsBehind_ = false;  // the sheet went back under the sums: the next tick rebuilds them

@@ -12,8 +12,10 @@ using Assisted = Game;
 TEST_F(Assisted, TheScoreOfAnAssistedGameStaysOutOfTheTable)
 {
     fill(kCellCount - 1);
-    engine.MarkAssisted();
-    write(Column::Call, row::Dakru);
+    roll({1, 1, 1, 1, 1});
+    engine.HintShown();
+    click(Column::Call, row::Dakru);
+    click(Column::Call, row::Dakru);
     shell.take();
     engine.Timer2();
     EXPECT_EQ(shell.take(),
@@ -38,19 +40,20 @@ TEST_F(Assisted, TheScoreOfAnAssistedGameStaysOutOfTheTable)
 TEST_F(Assisted, AHintSeenStaysSeenThroughUndoAndTheKeptGame)
 {
     write(Column::DownUp, 3, {3, 3, 3, 1, 2});
-    engine.MarkAssisted();
+    engine.HintShown();  // between turns: the roll to come is no choice
+    EXPECT_FALSE(engine.assisted());
+    roll({3, 3, 3, 1, 2});
+    engine.HintShown();
+    EXPECT_TRUE(engine.assisted());
+    click(Column::DownUp, 4);
     engine.Undo();
     EXPECT_TRUE(engine.assisted());
-    EXPECT_FALSE(value(Column::DownUp, 3));
+    EXPECT_FALSE(value(Column::DownUp, 4));
 
-    // A hint asked for on the cover, before the kept game is taken up, counts for it.
+    // The kept game carries it into the next run.
     Play next;
-    next.engine.OfferKeptGame(engine.gameState());
-    Play kept;
-    kept.write(Column::Down, 1);
-    next.engine.OfferKeptGame(kept.engine.gameState());
-    next.engine.MarkAssisted();
-    next.roll({1, 1, 1, 1, 1});
+    next.engine.OfferKeptGame(decodeGameState(encodeGameState(engine.gameState())).state.value());
+    next.roll({});
     EXPECT_TRUE(next.engine.assisted());
 }
 

@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <functional>
 
+#include "game_record_codec.h"
 #include "game_state_codec.h"
 #include "harness.h"
+#include "kept_game_codec.h"
 
 namespace dakru::test {
 namespace {
@@ -275,6 +277,42 @@ TEST(KeptGame, AGameHasOneIdentityFromItsFirstRollToItsEnd)
     EXPECT_FALSE(p.engine.gameState().id);
     p.roll({1, 2, 3, 4, 5});
     EXPECT_EQ(p.engine.gameState().id, (GameId{0, 2}));
+}
+
+// The record of every decision travels with the kept game and goes on from
+// where it was left; a game kept without one starts its record there.
+TEST(KeptGame, TheRecordGoesOnWithTheKeptGame)
+{
+    Play before;
+    playMidTurn(before);
+    const std::string text = encodeKeptGame(before.engine.gameState(), before.engine.record());
+    const DecodedKeptGame kept = decodeKeptGame(text);
+    ASSERT_TRUE(kept.state && kept.record) << kept.error << kept.recordError;
+    EXPECT_EQ(*kept.record, before.engine.record());
+
+    Play after;
+    after.engine.OfferKeptGame(*kept.state, kept.record);
+    EXPECT_EQ(after.engine.recordToKeep(), before.engine.record());
+    after.roll({});  // takes the kept game up
+    after.click(Column::Call, row::FullHouse);
+    before.click(Column::Call, row::FullHouse);
+    EXPECT_EQ(after.engine.record(), before.engine.record());
+    ASSERT_EQ(after.engine.record().events.size(), 5U);  // roll, write, roll, call, write
+    EXPECT_EQ(after.engine.record().events[3].move, RecordedMove::Call);
+
+    // Kept by a version that did not record, or with a record this version
+    // cannot read: the game goes on, its record from this position.
+    for (const std::string& file :
+         {encodeGameState(*kept.state), text.substr(0, text.find("Dakru game record")) + "Dakru game record 99\n"}) {
+        const DecodedKeptGame older = decodeKeptGame(file);
+        ASSERT_TRUE(older.state);
+        EXPECT_FALSE(older.record);
+        Play next;
+        next.engine.OfferKeptGame(*older.state, older.record);
+        ASSERT_TRUE(next.engine.recordToKeep().start);
+        EXPECT_EQ(next.engine.recordToKeep().firstTurn(), 2);
+        EXPECT_TRUE(next.engine.recordToKeep().startsMidTurn());
+    }
 }
 
 using Resume = Game;

@@ -10,8 +10,8 @@
 
 #include "failing_disk.h"
 
-#include "game_state_codec.h"
 #include "harness.h"
+#include "kept_game_codec.h"
 #include "sheet_names.h"
 
 namespace dakru::ui::testing {
@@ -29,7 +29,7 @@ protected:
     std::optional<GameState> onDisk() const
     {
         const QByteArray text = keptText();
-        return decodeGameState(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))).state;
+        return decodeKeptGame(std::string_view(text.constData(), static_cast<std::size_t>(text.size()))).state;
     }
     // Starts over and returns what the start said on standard error.
     std::string restartSaying(const std::function<void()>& whileClosed = {})
@@ -120,6 +120,13 @@ TEST_F(KeptGameTest, AKilledCopyLeavesItsLastActionAndASecondCopyKeepsNothing)
     ASSERT_TRUE(form->engine().keptGameWaiting());
     keyUp(Qt::Key_Space);
     EXPECT_EQ(form->engine().gameState(), *kept);
+    // The record of the killed copy's decisions came with it, whole: three
+    // rolls and two writes, from the game's first roll.
+    const GameRecord& record = form->engine().record();
+    EXPECT_FALSE(record.start);
+    ASSERT_EQ(record.events.size(), 5U);
+    EXPECT_EQ(record.events[3].move, RecordedMove::Write);
+    EXPECT_EQ(record.events[4].faces, (std::array<int, kDiceCount>{2, 2, 3, 3, 3}));
     EXPECT_EQ(dieWidth(1), pictureWidth("d2s.jpg"));
     EXPECT_TRUE(yellow("Label8"));
     form->Timer1_Timer();

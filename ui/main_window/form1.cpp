@@ -96,8 +96,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
-    if (const std::optional<GameState> kept = playerFiles_.takeKeptGame()) {
-        engine_.OfferKeptGame(*kept);
+    if (std::optional<PlayerFiles::KeptGame> kept = playerFiles_.takeKeptGame()) {
+        engine_.OfferKeptGame(kept->state, std::move(kept->record));
     }
 
     installAccessibleLabels();
@@ -261,7 +261,7 @@ void Form1::redraw()
     access_->follow(engine_, cursor_->place());
     // Every action and tick ends here: the kept game follows the game as soon
     // as it changes (an unchanged game writes nothing).
-    playerFiles_.keep(engine_.gameToKeep());
+    playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
     history_.follow(engine_.gameState());
 }
 
@@ -455,10 +455,8 @@ void Form1::ShowHint()
         if (!hint_->shown()) {
             return;
         }
-        // The roll that opens a turn is no choice; the holds, the call and
-        // the write after a roll are, and a hint on them assists the game.
-        if (state.RollCount.value_or(0) > 0) {
-            engine_.MarkAssisted();
+        if (state.rollVisible) {
+            engine_.HintShown();
         }
         if (press.move && press.move->move != advisor::Move::Roll) {
             cursor_->showAt({press.move->column, press.move->row}, engine_);
@@ -528,7 +526,7 @@ scores::HighScoreWindow& Form1::highScores()
             .scoreTaking =
                 [this] {
                     engine_.ScoreTaken();
-                    playerFiles_.keep(engine_.gameToKeep());
+                    playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
                 },
             .hideRoll =
                 [this] {
@@ -591,7 +589,7 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     timer1_.stop();
     timer2_.stop();
-    playerFiles_.keep(engine_.gameToKeep());
+    playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
     event->accept();
     QCoreApplication::quit();
 }

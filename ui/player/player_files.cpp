@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "game_state_codec.h"
+#include "kept_game_codec.h"
 #include "kept_game_lock.h"
 #include "replace_file.h"
 #include "settings_text.h"
@@ -18,8 +18,9 @@ constexpr char kKeptGameFile[] = "kept-game.txt";
 constexpr char kKeptGameLock[] = "kept-game.txt.lock";
 constexpr char kSettingsFile[] = "settings.ini";
 const QString kSoundOffKey = QStringLiteral("sound/off");
-// A few short lines; anything much longer is not a kept game.
-constexpr qint64 kMaxKeptGameSize = 4096;
+// A few short lines and the record of one game's decisions (some 3 KB);
+// anything much longer is not a kept game.
+constexpr qint64 kMaxKeptGameSize = 64 * 1024;
 
 QString qtPath(const std::filesystem::path& file)
 {
@@ -108,7 +109,7 @@ void PlayerFiles::rememberSoundOff(bool off)
     }
 }
 
-std::optional<GameState> PlayerFiles::takeKeptGame()
+std::optional<PlayerFiles::KeptGame> PlayerFiles::takeKeptGame()
 {
     keeping_ = false;
     kept_.reset();
@@ -154,8 +155,7 @@ std::optional<GameState> PlayerFiles::takeKeptGame()
     if (text.size() > kMaxKeptGameSize) {
         return ignore(QStringLiteral("too large"));
     }
-    DecodedGameState decoded =
-        decodeGameState(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    DecodedKeptGame decoded = decodeKeptGame(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     if (decoded.otherVersion) {
         report("leaving alone the kept game in", path, QString::fromStdString(decoded.error) + kNotKept);
         keeping_ = false;
@@ -165,13 +165,21 @@ std::optional<GameState> PlayerFiles::takeKeptGame()
     if (!decoded.state) {
         return ignore(QString::fromStdString(decoded.error));
     }
+    if (!decoded.recordError.empty()) {
+        report("the kept game in", path,
+               QStringLiteral("has a record this program cannot read (%1); its review starts from here")
+                   .arg(QString::fromStdString(decoded.recordError)));
+    }
     kept_ = decoded.state;
-    return decoded.state;
+    if (decoded.record) {
+        keptRecord_ = *decoded.record;
+    }
+    return KeptGame{*decoded.state, std::move(decoded.record)};
 }
 
-void PlayerFiles::keep(const std::optional<GameState>& game)
+void PlayerFiles::keep(const std::optional<GameState>& game, const GameRecord& record)
 {
-    if (!keeping_ || game == kept_) {
+    if (!keeping_ || (game == kept_ && (!game || record == keptRecord_))) {
         return;
     }
     const std::filesystem::path path = file(kKeptGameFile);
@@ -197,7 +205,7 @@ void PlayerFiles::keep(const std::optional<GameState>& game)
         kept_.reset();
         return;
     }
-    const std::string text = encodeGameState(*game);
+    const std::string text = encodeKeptGame(*game, record);
     // The last write of a game whose score the table takes must outlast a power cut too.
     const auto durability = game->scoreTaken ? storage::Durability::ContentAndName : storage::Durability::Content;
     if (const std::optional<storage::WriteError> error = storage::replaceFile(path, text, durability)) {
@@ -212,6 +220,7 @@ void PlayerFiles::keep(const std::optional<GameState>& game)
         return;
     }
     kept_ = game;
+    keptRecord_ = record;
     keptFileIgnored_ = false;
     writeFailing_ = false;
 }

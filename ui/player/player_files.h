@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "game_record.h"
 #include "game_state.h"
 #include "write_error.h"
 
@@ -36,13 +37,17 @@ public:
     // on standard error. When another copy holds the lock, or the file is
     // another version's or no plain file, this copy keeps nothing and says so
     // in one line.
-    std::optional<GameState> takeKeptGame();
+    struct KeptGame {
+        GameState state;
+        std::optional<GameRecord> record;  // none when the file had none this program reads
+    };
+    std::optional<KeptGame> takeKeptGame();
 
-    // Keeps the game, or, with none to keep, drops the kept one, whenever it
-    // differs from what was kept last. Written whole to a temporary name and
-    // renamed, so a failed write or a kill leaves the old file whole; a write
-    // that failed is tried again at the next change.
-    void keep(const std::optional<GameState>& game);
+    // Keeps the game with its record, or, with none to keep, drops the kept
+    // one, whenever either differs from what was kept last. Written whole to a
+    // temporary name and renamed, so a failed write or a kill leaves the old
+    // file whole; a write that failed is tried again at the next change.
+    void keep(const std::optional<GameState>& game, const GameRecord& record);
 
     // Called now and then while the game runs: shows copies of the game on
     // other hosts sharing this folder that this one still keeps the game.
@@ -57,8 +62,9 @@ private:
     std::unique_ptr<KeptGameLock> lock_;
     bool keeping_ = false;
     std::optional<GameState> kept_;  // what the file holds, as far as this copy knows
-    bool keptFileIgnored_ = false;   // a damaged file, left until there is a game to keep
-    bool writeFailing_ = false;      // reported once until a write succeeds
+    GameRecord keptRecord_;
+    bool keptFileIgnored_ = false;  // a damaged file, left until there is a game to keep
+    bool writeFailing_ = false;     // reported once until a write succeeds
     bool settingsRefused_ = false;
 };
 
