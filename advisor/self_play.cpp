@@ -1,6 +1,5 @@
 #include "self_play.h"
 
-#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -22,16 +21,6 @@ public:
     void showDiePicture(int, const std::string&) override {}
     void handOverFinalScore(std::int16_t) override {}
     void recordFinishedGame(const GameState&) override {}
-};
-
-class SeededDice final : public RandomSource {
-public:
-    explicit SeededDice(std::uint64_t seed) : engine_(seed) {}
-    float next() override { return static_cast<float>(face_(engine_) - 1) / 6.0f + 1.0f / 12.0f; }
-
-private:
-    std::mt19937_64 engine_;
-    std::uniform_int_distribution<int> face_{1, 6};
 };
 
 int filled(const Sheet& sheet)
