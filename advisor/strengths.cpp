@@ -3,7 +3,7 @@
 namespace dakru::advisor {
 namespace {
 
-// The typical scores are the benchmark's means over 10,000 games, rounded.
+// The typical scores are the benchmark's means over 10,000 games, to the nearest ten.
 constexpr std::array<StrengthInfo, kStrengths.size()> kInfo{{
     {"Easy", "Takes the best score it sees at once: about 480 a game.", "easy", 480},
     {"Medium", "Plays well, with a slip now and then: about 850 a game.", "medium", 850},

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -39,7 +40,7 @@ struct Stepped {
 };
 
 // A whole game by steps on an engine with seeded dice, each step checked
-// against what the engine does with it.
+// against what the engine does with it: only a write ends a turn, and it does.
 Stepped playBySteps(std::unique_ptr<Player> player, std::uint64_t diceSeed)
 {
     test::RecordingShell shell;
@@ -104,11 +105,12 @@ std::unique_ptr<Player> playerOf(int which, std::uint64_t seed)
     return std::make_unique<RandomPlayer>(seed);
 }
 
-// Each strength, and the random player for calls at odd times and the forced
-// call: the steps play the very game the player plays by its decisions, one
+// Each strength (the easy one ends its games in forced calls), and the random
+// player for calls at odd times: the steps play the very game the player plays by its decisions, one
 // decision per roll, call and write, and the holds that go with them.
 TEST(ComputerTurn, StepsPlayTheGameThePlayerPlays)
 {
+    std::array<int, 5> kinds{};  // every kind of step is reached
     for (int which = 0; which <= static_cast<int>(kStrengths.size()); ++which) {
         for (const std::uint64_t seed : {3u, 4u}) {
             SCOPED_TRACE(testing::Message() << "player " << which << ", seed " << seed);
@@ -119,32 +121,15 @@ TEST(ComputerTurn, StepsPlayTheGameThePlayerPlays)
             int thinkingSteps = 0;
             for (const auto& [state, step] : stepped.steps) {
                 thinkingSteps += step.kind == Kind::Hold || step.kind == Kind::Release ? 0 : 1;
+                ++kinds[static_cast<std::size_t>(step.kind)];
             }
             EXPECT_EQ(stepped.decisions, thinkingSteps);
             EXPECT_EQ(stepped.decisions, played.decisions);
         }
     }
-}
-
-// Each turn opens with a roll from blank dice and ends in exactly one write;
-// nothing follows the last write.
-TEST(ComputerTurn, EveryTurnEndsInOneWrite)
-{
-    const Stepped game = playBySteps(makePlayer(Strength::Medium, 9), 9);
-    ASSERT_FALSE(game.steps.empty());
-    bool turnOpen = false;
-    int turns = 0;
-    for (const auto& [state, step] : game.steps) {
-        if (!turnOpen) {
-            EXPECT_EQ(step.kind, Kind::Roll);
-            EXPECT_EQ(state.RollCount.value_or(0), 0);
-            turnOpen = true;
-            ++turns;
-        }
-        turnOpen = step.kind != Kind::Write;
+    for (const int n : kinds) {
+        EXPECT_GT(n, 0);
     }
-    EXPECT_FALSE(turnOpen);
-    EXPECT_EQ(turns, kCellCount);
 }
 
 // The same seed gives the same steps; a player made afresh (a table taken up
