@@ -1,6 +1,7 @@
 #include "players.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "legal_cells.h"
@@ -40,7 +41,62 @@ Action cellAction(const GameState& state, Column column, int row)
     return a;
 }
 
+std::uint64_t mix(std::uint64_t h, std::uint64_t v)
+{
+    // One step of splitmix64 over the running hash and the next value.
+    std::uint64_t z = h + v + 0x9e3779b97f4a7c15ull;
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+}
+
+// A number in [0, 1) fixed by the seed and the position the decision is made
+// in: the written cells, the faces, the roll count and the call. Holds are
+// left out: they are what the decision is carried out by.
+double chanceFor(std::uint64_t seed, const GameState& state)
+{
+    std::uint64_t h = mix(0, seed);
+    for (const auto& column : state.cells) {
+        for (const Cell& c : column) {
+            h = mix(h, c.value ? static_cast<std::uint64_t>(*c.value) + 1 : 0);
+        }
+    }
+    for (const Die& d : state.dice) {
+        h = mix(h, static_cast<std::uint64_t>(d.face.value_or(0)));
+    }
+    h = mix(h, static_cast<std::uint64_t>(state.RollCount.value_or(0)));
+    h = mix(h, static_cast<std::uint64_t>(state.CalledRow.value_or(0)));
+    return static_cast<double>(h >> 11) * 0x1.0p-53;
+}
+
+// More than a position ever offers (56 cells and 31 ways to keep dice).
+constexpr std::size_t kAllActions = 128;
+
 }  // namespace
+
+Action SamplingAdvisorPlayer::decide(const GameState& state)
+{
+    const std::optional<Advice> advice = advisor_.advise(state, kAllActions);
+    if (!advice) {
+        return Action{};
+    }
+    const double best = advice->best().expectedScore;
+    std::vector<double> weights;
+    double sum = 0;
+    for (const Action& a : advice->actions) {
+        // exp(-inf) is 0: an action the plan cannot value is never taken.
+        weights.push_back(std::exp((a.expectedScore - best) / temperature_));
+        sum += weights.back();
+    }
+    double pick = chanceFor(seed_, state) * sum;
+    for (std::size_t i = 0; i < weights.size(); ++i) {
+        pick -= weights[i];
+        if (pick < 0) {
+            return advice->actions[i];
+        }
+    }
+    return advice->best();
+}
 
 Action AdvisorPlayer::decide(const GameState& state)
 {

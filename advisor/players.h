@@ -42,6 +42,25 @@ private:
     std::mt19937_64 random_;
 };
 
+// The advisor with slips: it takes any of its actions with a chance that
+// falls off with what the action costs, exp(-cost / temperature), the cost
+// in points of expected final score against the best. The chance is drawn from the
+// seed and the position, not from a running stream, so that a game kept and
+// taken up again (even halfway through a turn) is played on the same way.
+class SamplingAdvisorPlayer final : public Player {
+public:
+    SamplingAdvisorPlayer(std::uint64_t seed, double temperature, const Model& model = learnedModel())
+        : advisor_(model), seed_(seed), temperature_(temperature)
+    {
+    }
+    Action decide(const GameState& state) override;
+
+private:
+    Advisor advisor_;
+    std::uint64_t seed_;
+    double temperature_;
+};
+
 // For scale: any legal action with the same chance, random holds.
 class RandomPlayer final : public Player {
 public:

@@ -25,16 +25,6 @@ public:
     void recordFinishedGame(const GameState&) override {}
 };
 
-class SeededDice final : public RandomSource {
-public:
-    explicit SeededDice(std::uint64_t seed) : engine_(seed) {}
-    float next() override { return static_cast<float>(face_(engine_) - 1) / 6.0f + 1.0f / 12.0f; }
-
-private:
-    std::mt19937_64 engine_;
-    std::uniform_int_distribution<int> face_{1, 6};
-};
-
 int filled(const Sheet& sheet)
 {
     int n = 0;

@@ -4,9 +4,11 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <random>
 
 #include "game_record.h"
 #include "players.h"
+#include "random_source.h"
 #include "sheet.h"
 
 namespace dakru::advisor {
@@ -21,6 +23,17 @@ struct PlayedGame {
 
 // The sheet of a played game after turn `turn` (0 to 56): the cells written by then.
 Sheet sheetAfter(const PlayedGame& game, int turn);
+
+// The dice of a seeded game: each face in the middle of its sixth of [0, 1).
+class SeededDice final : public RandomSource {
+public:
+    explicit SeededDice(std::uint64_t seed) : engine_(seed) {}
+    float next() override { return static_cast<float>(face_(engine_) - 1) / 6.0f + 1.0f / 12.0f; }
+
+private:
+    std::mt19937_64 engine_;
+    std::uniform_int_distribution<int> face_{1, 6};
+};
 
 // Called with the time each decision took.
 using DecisionClock = std::function<void(std::chrono::nanoseconds)>;
