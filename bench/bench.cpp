@@ -97,7 +97,8 @@ public:
     void FrontBack(Cover) override {}
     void showDiePicture(int, const std::string&) override {}
     void handOverFinalScore(std::int16_t) override {}
-    void recordFinishedGame(const GameState&) override {}
+    void recordFinishedGame(const GameState&, const GameRecord&, const std::vector<Seat>&, int) override {}
+    void handOverTable(const std::vector<Placing>&) override {}
 };
 
 // A player who rolls one to three times with random holds, then writes a

@@ -102,10 +102,11 @@ bool Engine::onlyCallCellsLeft() const
 
 void Engine::Roll_Click()
 {
-    if (kept_) {
+    if (kept_ || keptTable_) {
         // A game kept mid-turn comes back as it was left, its dice unthrown
         // again; only one kept between turns goes on with this roll.
-        const bool betweenTurns = kept_->RollCount.value_or(0) == 0;
+        const GameState& kept = kept_ ? *kept_ : keptTable_->games[keptTable_->turn];
+        const bool betweenTurns = kept.RollCount.value_or(0) == 0;
         resumeKeptGame();
         if (!betweenTurns) {
             return;
@@ -190,15 +191,22 @@ void Engine::write(Column column, int row)
 void Engine::Cell_Click(Column column, int row)
 {
     checkRow(row);
-    // A click on a marked cell writes it or places the call: either can be taken back.
+    // A click on a marked cell writes it or places the call: either can be
+    // taken back, when a person made it.
     if (cell(column, row).marked) {
-        undo_ = state_;
-        undoBlanksSums_ = !grandTotal_ && !totalsBehind_;
+        if (computerToPlay()) {
+            undo_.reset();
+        } else {
+            undo_ = state_;
+            undoSeat_ = seat_;
+            undoBlanksSums_ = !grandTotal_ && !totalsBehind_;
+        }
     }
     if (column != Column::Call) {
         if (cell(column, row).marked) {
             write(column, row);
             Rewind();
+            passTurn();
         }
         return;
     }
@@ -209,6 +217,8 @@ void Engine::Cell_Click(Column column, int row)
         write(column, row);
         state_.CalledRow = 0;
         Rewind();
+        passTurn();
+        return;
     }
     if (cell(column, row).marked) {
         if (row == row::Minimum || row == row::Maximum) {
@@ -331,9 +341,80 @@ void Engine::Timer2()
     if (!state_.rollVisible || handingOver_) {
         return;
     }
-    if (filledCells() == kCellCount) {
+    if (everySheetFull()) {
         handOver();
     }
+}
+
+bool Engine::everySheetFull() const
+{
+    if (filledCells() != kCellCount) {
+        return false;
+    }
+    for (std::size_t seat = 0; seat < games_.size(); ++seat) {
+        if (static_cast<int>(seat) != seat_ && writtenCells(games_[seat].cells) != kCellCount) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The turn goes to the next player whose sheet still has room: players take
+// whole turns in order, so the last write of the last player fills the last sheet.
+void Engine::passTurn()
+{
+    if (!tableGame()) {
+        return;
+    }
+    const int seats = static_cast<int>(table_.size());
+    for (int step = 1; step < seats; ++step) {
+        const int next = (seat_ + step) % seats;
+        if (writtenCells(games_[next].cells) < kCellCount) {
+            games_[seat_] = std::exchange(state_, games_[next]);
+            records_[seat_] = std::exchange(record_, std::move(records_[next]));
+            seat_ = next;
+            totalsBehind_ = true;
+            return;
+        }
+    }
+}
+
+const GameState& Engine::gameOf(int seat) const
+{
+    return seat == seat_ || !tableGame() ? state_ : games_.at(static_cast<std::size_t>(seat));
+}
+
+std::optional<TableGames> Engine::tableToKeep() const
+{
+    if (keptTable_) {
+        return keptTable_;
+    }
+    if (!tableGame() || !state_.rollVisible) {
+        return std::nullopt;
+    }
+    TableGames table{table_, games_, records_, seat_};
+    table.games[seat_] = state_;
+    table.records[seat_] = record_;
+    return table;
+}
+
+void Engine::OfferKeptTable(TableGames kept)
+{
+    const auto seats = kept.seats.size();
+    if (seats < 2 || kept.games.size() != seats || kept.records.size() != seats || kept.turn < 0
+        || kept.turn >= static_cast<int>(seats)) {
+        return;
+    }
+    // Over once every person's score has gone to the table.
+    bool scoresLeft = false;
+    for (std::size_t seat = 0; seat < seats; ++seat) {
+        scoresLeft = scoresLeft || (kept.seats[seat].person() && !kept.games[seat].scoreTaken);
+    }
+    if (!scoresLeft || !kept.games[kept.turn].rollVisible) {
+        return;
+    }
+    kept_.reset();
+    keptTable_ = std::move(kept);
 }
 
 void Engine::handOver()
@@ -341,7 +422,12 @@ void Engine::handOver()
     handingOver_ = true;
     undo_.reset();
     shell_.FrontBack(Cover::Front);
-    shell_.recordFinishedGame(state_);
+    if (tableGame()) {
+        handOverTable();
+        handingOver_ = false;
+        return;
+    }
+    shell_.recordFinishedGame(state_, record_, {}, 0);
     if (state_.assisted) {
         // Fair play: the table holds only scores the player made alone.
         shell_.showMessage("The computer helped in this game, so its score does not go into the table.");
@@ -354,6 +440,25 @@ void Engine::handOver()
     handingOver_ = false;
 }
 
+// Every person's game goes to the history, and the ranking to the windows,
+// which enter each person's score in the table.
+void Engine::handOverTable()
+{
+    games_[seat_] = state_;
+    records_[seat_] = record_;
+    std::vector<Placing> ranking;
+    for (int seat = 0; seat < static_cast<int>(table_.size()); ++seat) {
+        const GameState& game = games_[seat];
+        if (table_[seat].person()) {
+            shell_.recordFinishedGame(game, records_[seat], table_, seat);
+        }
+        ranking.push_back({seat, computeTotals(game.cells).grandTotal});
+    }
+    std::stable_sort(ranking.begin(), ranking.end(),
+                     [](const Placing& a, const Placing& b) { return a.score > b.score; });
+    shell_.handOverTable(ranking);
+}
+
 void Engine::HintShown()
 {
     record_.hint();
@@ -362,20 +467,23 @@ void Engine::HintShown()
     }
 }
 
-void Engine::NewGame_Click()
+void Engine::NewGame_Click(std::optional<std::vector<Seat>> table)
 {
     // A kept game that was finished but never handed over is handed over now,
     // as the game in play would be.
-    if (kept_ && kept_->rollVisible && writtenCells(kept_->cells) == kCellCount) {
-        state_ = *std::exchange(kept_, std::nullopt);
-        record_ = std::exchange(keptRecord_, {});
+    const bool keptFull = kept_ ? writtenCells(kept_->cells) == kCellCount
+                                : keptTable_ && std::ranges::all_of(keptTable_->games, [](const GameState& game) {
+                                      return writtenCells(game.cells) == kCellCount;
+                                  });
+    if (keptFull) {
+        takeUpKept();
         undo_.reset();
         totalsBehind_ = true;
         Kockep();
     }
     // A finished score is never lost: a full sheet not yet handed over goes to
     // the high-score side first, and only the next new game clears it.
-    if (state_.rollVisible && filledCells() == kCellCount) {
+    if (state_.rollVisible && everySheetFull()) {
         if (!handingOver_) {
             handOver();
         }
@@ -400,8 +508,16 @@ void Engine::NewGame_Click()
     keptRecord_ = {};
     undo_.reset();
     kept_.reset();
+    keptTable_.reset();
     Rewind();
     Rewind2();
+    if (table) {
+        table_ = table->size() > 1 ? std::move(*table) : std::vector<Seat>{};
+    }
+    // Every player starts from the same empty sheet; the first one plays first.
+    seat_ = 0;
+    games_.assign(table_.size(), state_);
+    records_.assign(table_.size(), {});
 }
 
 void Engine::ToggleSound()
@@ -418,6 +534,12 @@ void Engine::Undo()
 {
     if (!undo_) {
         return;
+    }
+    // A write passed the turn on: it comes back to the player who wrote.
+    if (undoSeat_ != seat_) {
+        games_[seat_] = std::exchange(state_, games_[undoSeat_]);
+        records_[seat_] = std::exchange(record_, std::move(records_[undoSeat_]));
+        seat_ = undoSeat_;
     }
     const bool assisted = state_.assisted;  // a hint seen stays seen
     state_ = *std::exchange(undo_, std::nullopt);
@@ -442,6 +564,7 @@ void Engine::OfferKeptGame(const GameState& kept, std::optional<GameRecord> reco
         return;
     }
     kept_ = kept;
+    keptTable_.reset();
     keptRecord_ = record ? std::move(*record) : GameRecord::startingAt(kept);
     // Kept before games had an identity: it takes one now, for its results.
     if (!kept_->id) {
@@ -453,10 +576,29 @@ void Engine::OfferKeptGame(const GameState& kept, std::optional<GameRecord> reco
 // under the cover with the dice as they were left, so that the player sees the
 // position before any further roll. Its sums show from the next tick on, once
 // it has a score to sum.
-void Engine::resumeKeptGame()
+void Engine::takeUpKept()
 {
+    if (keptTable_) {
+        TableGames kept = *std::exchange(keptTable_, std::nullopt);
+        table_ = std::move(kept.seats);
+        seat_ = kept.turn;
+        state_ = kept.games[seat_];
+        record_ = std::move(kept.records[seat_]);
+        games_ = std::move(kept.games);
+        records_ = std::move(kept.records);
+        return;
+    }
+    table_.clear();
+    games_.clear();
+    records_.clear();
+    seat_ = 0;
     state_ = *std::exchange(kept_, std::nullopt);
     record_ = std::exchange(keptRecord_, {});
+}
+
+void Engine::resumeKeptGame()
+{
+    takeUpKept();
     undo_.reset();
     totalsBehind_ = filledCells() > 0;
     shell_.FrontBack(Cover::Back);
@@ -468,20 +610,28 @@ std::optional<GameState> Engine::gameToKeep() const
     if (kept_) {
         return kept_;
     }
-    if (!state_.rollVisible || (filledCells() == 0 && state_.RollCount.value_or(0) == 0)) {
+    if (keptTable_ || tableGame() || !state_.rollVisible || (filledCells() == 0 && state_.RollCount.value_or(0) == 0)) {
         return std::nullopt;
     }
     return state_;
 }
 
-void Engine::ScoreTaken()
+void Engine::ScoreTaken(int seat)
 {
-    state_.scoreTaken = true;
+    if (!tableGame() || seat == seat_) {
+        state_.scoreTaken = true;
+    }
+    if (tableGame()) {
+        games_.at(static_cast<std::size_t>(seat)).scoreTaken = true;
+    }
 }
 
 void Engine::ScoreDealtWith()
 {
     state_.rollVisible = false;
+    for (GameState& game : games_) {
+        game.rollVisible = false;
+    }
 }
 
 void Engine::BlankRollsLeft()

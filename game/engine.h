@@ -7,6 +7,7 @@
 #include "game_record.h"
 #include "game_state.h"
 #include "random_source.h"
+#include "seat.h"
 #include "sheet.h"
 #include "shell.h"
 #include "totals.h"
@@ -29,7 +30,10 @@ public:
     void Kocka_Click(int die);                // hold or release die 1 to 5; no redraw
     void Kockap_Click(int die);               // a click on the picture: hold, then Kockep
     void Cell_Click(Column column, int row);  // any of the 56 writable cells, row 1 to 14
-    void NewGame_Click();
+    // After the player's yes, a new game; `table` gives its players when it
+    // is for several (one person alone plays the described game), else the
+    // players of the last game play again.
+    void NewGame_Click(std::optional<std::vector<Seat>> table = std::nullopt);
     void ToggleSound();          // the S key
     void setSoundOff(bool off);  // the switch as the player left it last time
 
@@ -46,7 +50,7 @@ public:
     // Its record goes on from where it was kept; without one (a game kept by
     // a version that did not record) the record starts from the position.
     void OfferKeptGame(const GameState& kept, std::optional<GameRecord> record = std::nullopt);
-    bool keptGameWaiting() const { return kept_.has_value(); }
+    bool keptGameWaiting() const { return kept_ || keptTable_; }
     // What to keep on disk now: the kept game still waiting, or the game in
     // progress; nothing before the first roll of a fresh game or once the
     // score has been dealt with. The record goes with it.
@@ -55,6 +59,21 @@ public:
 
     // Every decision of the game in play, for the review once it is over.
     const GameRecord& record() const { return record_; }
+
+    // A game for several players. Each takes whole turns in order, on a sheet
+    // of their own: the state above is always that of the player whose turn
+    // it is, and passes to the next once a write ends the turn. Only a
+    // person's write or call can be taken back.
+    bool tableGame() const { return !table_.empty(); }
+    const std::vector<Seat>& table() const { return table_; }
+    int seatToPlay() const { return seat_; }
+    bool computerToPlay() const { return tableGame() && !table_[seat_].person(); }
+    const GameState& gameOf(int seat) const;
+    // The whole table to keep on disk, as gameToKeep does for one player;
+    // nothing for a game alone.
+    std::optional<TableGames> tableToKeep() const;
+    // A table kept from the last run, taken up like a kept game at the first roll press.
+    void OfferKeptTable(TableGames kept);
 
     // A hint has been shown, and goes on the record. One shown for a decision
     // (the holds, a call or a write after a roll: the roll that opens a turn is
@@ -67,7 +86,9 @@ public:
     void Timer2();
 
     // From the high-score side.
-    void ScoreTaken();      // the score is about to go into the table: never again, whatever follows
+    // The score (of the player in `seat`, at a table) is about to go into the
+    // table of the ten best: never again, whatever follows.
+    void ScoreTaken(int seat = 0);
     void ScoreDealtWith();  // the finished game's score has been dealt with: hides Roll
     void BlankRollsLeft();  // the high-score window blanks the roll counter when activated
 
@@ -111,7 +132,11 @@ private:
     int calledRowNumber() const { return state_.CalledRow.value_or(0); }
     int filledCells() const;
     void write(Column column, int row);
+    void passTurn();
+    bool everySheetFull() const;
     void handOver();
+    void handOverTable();
+    void takeUpKept();
     void resumeKeptGame();
     void showTotals();
 
@@ -121,6 +146,14 @@ private:
     std::optional<GameState> kept_;  // from the last run, until the first roll
     GameRecord record_;
     GameRecord keptRecord_;
+    // A game for several: the players, and each one's game and record (the
+    // one whose turn it is lives in state_ and record_ meanwhile).
+    std::vector<Seat> table_;  // empty for one player alone
+    std::vector<GameState> games_;
+    std::vector<GameRecord> records_;
+    int seat_ = 0;
+    int undoSeat_ = 0;  // whose write or call undo_ takes back
+    std::optional<TableGames> keptTable_;
     bool soundOff_ = false;
     bool handingOver_ = false;   // inside the game-end hand-over
     bool totalsBehind_ = false;  // the sheet went back under the sums: the next tick rebuilds them

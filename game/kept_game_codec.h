@@ -6,6 +6,7 @@
 
 #include "game_record.h"
 #include "game_state.h"
+#include "seat.h"
 
 namespace dakru {
 
@@ -24,5 +25,23 @@ struct DecodedKeptGame {
     std::string recordError;  // why a record that is there was not taken
 };
 DecodedKeptGame decodeKeptGame(std::string_view text);
+
+// A game for several players as one text: a header, whose turn it is, then
+// for each player a line "player person NAME" or "player computer KEY NAME"
+// followed by that player's game as encodeKeptGame writes it.
+inline constexpr int kKeptTableVersion = 1;
+std::string encodeKeptTable(const TableGames& table);
+
+// Whether the text is a kept table at all (then decodeKeptTable reads it).
+bool isKeptTable(std::string_view text);
+
+struct DecodedKeptTable {
+    std::optional<TableGames> table;
+    std::string error;
+    bool otherVersion = false;
+};
+// Every player's game must be whole, with its record (a table never came
+// from a version that kept no record).
+DecodedKeptTable decodeKeptTable(std::string_view text);
 
 }  // namespace dakru

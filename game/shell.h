@@ -5,6 +5,7 @@
 
 #include "cue.h"
 #include "game_state.h"
+#include "seat.h"
 
 namespace dakru {
 
@@ -40,9 +41,18 @@ public:
     // has dealt with the score, by calling Engine::ScoreDealtWith.
     virtual void handOverFinalScore(std::int16_t FinalScore) = 0;
 
-    // Every finished game, once, as the game-end hand-over starts, whether or
-    // not its score may go into the table: the history keeps them all.
-    virtual void recordFinishedGame(const GameState& game) = 0;
+    // Every finished game of a person, as the game-end hand-over starts,
+    // whether or not its score may go into the table: the history keeps them
+    // all. With its record; `table` holds the players of a game for several
+    // (empty for one player alone), of whom this game's is `seat`.
+    virtual void recordFinishedGame(const GameState& game, const GameRecord& record, const std::vector<Seat>& table,
+                                    int seat) = 0;
+
+    // The end of a game for several players: the ranking, best first, for
+    // the windows to show, and every person's score, in that order, for the
+    // table of the ten best. The high-score side answers, once it has dealt
+    // with them all, by calling Engine::ScoreDealtWith.
+    virtual void handOverTable(const std::vector<Placing>& ranking) = 0;
 
     // A new game's identity, made at its first roll.
     virtual GameId newGameId() { return GameId::make(); }

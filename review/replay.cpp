@@ -21,7 +21,8 @@ public:
     void FrontBack(Cover) override {}
     void showDiePicture(int, const std::string&) override {}
     void handOverFinalScore(std::int16_t) override {}
-    void recordFinishedGame(const GameState&) override {}
+    void recordFinishedGame(const GameState&, const GameRecord&, const std::vector<Seat>&, int) override {}
+    void handOverTable(const std::vector<Placing>&) override {}
 };
 
 // The faces a recorded roll showed, for the dice it throws, in die order.

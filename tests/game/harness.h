@@ -53,8 +53,25 @@ public:
             whileHandingOver();
     }
     // Kept apart from the log, which follows what the player sees and hears.
-    void recordFinishedGame(const GameState& game) override { finished.push_back(game); }
+    void recordFinishedGame(const GameState& game, const GameRecord& record, const std::vector<Seat>& table,
+                            int seat) override
+    {
+        finished.push_back(game);
+        finishedRecords.push_back(record);
+        finishedSeats.push_back(table.empty() ? "alone" : table[static_cast<std::size_t>(seat)].name);
+    }
+    void handOverTable(const std::vector<Placing>& ranking) override
+    {
+        std::string line = "ranking";
+        for (const Placing& placing : ranking)
+            line += " " + std::to_string(placing.seat) + ":" + std::to_string(placing.score);
+        log.push_back(line);
+        if (whileHandingOver)
+            whileHandingOver();
+    }
     std::vector<GameState> finished;
+    std::vector<GameRecord> finishedRecords;
+    std::vector<std::string> finishedSeats;  // the player of each finished game, "alone" for one player
     // 1, 2, ...: the same in every run.
     GameId newGameId() override { return {0, ++ids}; }
     std::uint64_t ids = 0;

@@ -656,9 +656,14 @@ void Form1::showDiePicture(int die, const std::string& fileName)
     picture->setText(state.face ? QString::number(*state.face) : QString());
 }
 
-void Form1::recordFinishedGame(const GameState& game)
+void Form1::recordFinishedGame(const GameState& game, const GameRecord&, const std::vector<Seat>&, int)
 {
     history_.handedOver(game);
+}
+
+void Form1::handOverTable(const std::vector<Placing>&)
+{
+    engine_.ScoreDealtWith();
 }
 
 void Form1::handOverFinalScore(std::int16_t FinalScore)

@@ -76,7 +76,9 @@ public:
     void FrontBack(Cover cover) override;
     void showDiePicture(int die, const std::string& fileName) override;
     void handOverFinalScore(std::int16_t FinalScore) override;
-    void recordFinishedGame(const GameState& game) override;
+    void recordFinishedGame(const GameState& game, const GameRecord& record, const std::vector<Seat>& table,
+                            int seat) override;
+    void handOverTable(const std::vector<Placing>& ranking) override;
 
 public slots:
     void Timer1_Timer();
