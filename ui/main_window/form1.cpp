@@ -96,8 +96,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
-    if (std::optional<PlayerFiles::KeptGame> kept = playerFiles_.takeKeptGame()) {
-        engine_.OfferKeptGame(kept->state, std::move(kept->record));
+    if (std::optional<PlayerFiles::Kept> kept = playerFiles_.takeKeptGame()) {
+        if (auto* game = std::get_if<PlayerFiles::KeptGame>(&*kept)) {
+            engine_.OfferKeptGame(game->state, std::move(game->record));
+        } else {
+            engine_.OfferKeptTable(std::get<TableGames>(std::move(*kept)));
+        }
     }
 
     installAccessibleLabels();
@@ -261,8 +265,19 @@ void Form1::redraw()
     access_->follow(engine_, cursor_->place());
     // Every action and tick ends here: the kept game follows the game as soon
     // as it changes (an unchanged game writes nothing).
-    playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
+    keepGame();
     history_.follow(engine_.gameState());
+}
+
+// The game in play goes to the disk as soon as it changes (an unchanged game
+// writes nothing): one player's with its record, a table's whole.
+void Form1::keepGame()
+{
+    if (const std::optional<TableGames> table = engine_.tableToKeep()) {
+        playerFiles_.keep(*table);
+    } else {
+        playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
+    }
 }
 
 void Form1::Timer1_Timer()
@@ -526,7 +541,7 @@ scores::HighScoreWindow& Form1::highScores()
             .scoreTaking =
                 [this] {
                     engine_.ScoreTaken();
-                    playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
+                    keepGame();
                 },
             .hideRoll =
                 [this] {
@@ -589,7 +604,7 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     timer1_.stop();
     timer2_.stop();
-    playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
+    keepGame();
     event->accept();
     QCoreApplication::quit();
 }

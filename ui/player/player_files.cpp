@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -109,7 +110,7 @@ void PlayerFiles::rememberSoundOff(bool off)
     }
 }
 
-std::optional<PlayerFiles::KeptGame> PlayerFiles::takeKeptGame()
+std::optional<PlayerFiles::Kept> PlayerFiles::takeKeptGame()
 {
     keeping_ = false;
     kept_.reset();
@@ -151,11 +152,26 @@ std::optional<PlayerFiles::KeptGame> PlayerFiles::takeKeptGame()
     if (!in.open(QIODevice::ReadOnly)) {
         return ignore(in.errorString());
     }
-    const QByteArray text = in.read(kMaxKeptGameSize + 1);
-    if (text.size() > kMaxKeptGameSize) {
+    const QByteArray bytes = in.read(kMaxKeptGameSize + 1);
+    if (bytes.size() > kMaxKeptGameSize) {
         return ignore(QStringLiteral("too large"));
     }
-    DecodedKeptGame decoded = decodeKeptGame(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (isKeptTable(text)) {
+        DecodedKeptTable table = decodeKeptTable(text);
+        if (table.otherVersion) {
+            report("leaving alone the kept game in", path, QString::fromStdString(table.error) + kNotKept);
+            keeping_ = false;
+            lock_.reset();
+            return std::nullopt;
+        }
+        if (!table.table) {
+            return ignore(QString::fromStdString(table.error));
+        }
+        keptTable_ = table.table;
+        return Kept(std::move(*table.table));
+    }
+    DecodedKeptGame decoded = decodeKeptGame(text);
     if (decoded.otherVersion) {
         report("leaving alone the kept game in", path, QString::fromStdString(decoded.error) + kNotKept);
         keeping_ = false;
@@ -174,55 +190,89 @@ std::optional<PlayerFiles::KeptGame> PlayerFiles::takeKeptGame()
     if (decoded.record) {
         keptRecord_ = *decoded.record;
     }
-    return KeptGame{*decoded.state, std::move(decoded.record)};
+    return Kept(KeptGame{*decoded.state, std::move(decoded.record)});
 }
 
 void PlayerFiles::keep(const std::optional<GameState>& game, const GameRecord& record)
 {
-    if (!keeping_ || (game == kept_ && (!game || record == keptRecord_))) {
+    if (!keeping_ || (game == kept_ && !keptTable_ && (!game || record == keptRecord_))) {
         return;
     }
+    if (!game) {
+        // A damaged file stays for whoever can read it until there is a game to keep.
+        if (keptFileIgnored_ || drop()) {
+            kept_.reset();
+            keptTable_.reset();
+        }
+        return;
+    }
+    if (write(encodeKeptGame(*game, record), game->scoreTaken)) {
+        kept_ = game;
+        keptRecord_ = record;
+        keptTable_.reset();
+    } else if (game->scoreTaken && drop()) {
+        // A game whose score the table is taking must not come back as one
+        // still to be entered: without its new state on the disk, it goes.
+        kept_.reset();
+        keptTable_.reset();
+    }
+}
+
+void PlayerFiles::keep(const TableGames& table)
+{
+    if (!keeping_ || table == keptTable_) {
+        return;
+    }
+    const bool scoreTaken = std::ranges::any_of(table.games, [](const GameState& game) { return game.scoreTaken; });
+    if (write(encodeKeptTable(table), scoreTaken)) {
+        keptTable_ = table;
+        kept_.reset();
+    } else if (scoreTaken && drop()) {
+        kept_.reset();
+        keptTable_.reset();
+    }
+}
+
+// Replaces the kept file whole; false (said once until a write succeeds) when it could not.
+bool PlayerFiles::write(const std::string& text, bool scoreTaken)
+{
     const std::filesystem::path path = file(kKeptGameFile);
     if (!plainOrAbsent(path)) {
         if (!std::exchange(writeFailing_, true)) {
             report("could not keep the game in", path, kNotPlain);
         }
-        return;
+        return false;
     }
-    const auto drop = [&] {
-        std::error_code error;
-        std::filesystem::remove(path, error);
-        return !error;
-    };
-    if (!game) {
-        // A damaged file stays for whoever can read it until there is a game to keep.
-        if (!keptFileIgnored_ && !drop()) {
-            if (!std::exchange(writeFailing_, true)) {
-                report("could not keep the game in", path, QStringLiteral("it cannot be removed"));
-            }
-            return;
-        }
-        kept_.reset();
-        return;
-    }
-    const std::string text = encodeKeptGame(*game, record);
     // The last write of a game whose score the table takes must outlast a power cut too.
-    const auto durability = game->scoreTaken ? storage::Durability::ContentAndName : storage::Durability::Content;
+    const auto durability = scoreTaken ? storage::Durability::ContentAndName : storage::Durability::Content;
     if (const std::optional<storage::WriteError> error = storage::replaceFile(path, text, durability)) {
-        // A game whose score the table is taking must not come back as one
-        // still to be entered: without its new state on the disk, it goes.
-        if (game->scoreTaken && drop()) {
-            kept_.reset();
-        }
         if (!std::exchange(writeFailing_, true)) {
             failed("could not keep the game in", path, *error);
         }
-        return;
+        return false;
     }
-    kept_ = game;
-    keptRecord_ = record;
     keptFileIgnored_ = false;
     writeFailing_ = false;
+    return true;
+}
+
+bool PlayerFiles::drop()
+{
+    const std::filesystem::path path = file(kKeptGameFile);
+    std::error_code error;
+    if (plainOrAbsent(path)) {
+        std::filesystem::remove(path, error);
+    } else {
+        error = std::make_error_code(std::errc::invalid_argument);
+    }
+    if (error) {
+        if (!std::exchange(writeFailing_, true)) {
+            report("could not keep the game in", path,
+                   plainOrAbsent(path) ? QStringLiteral("it cannot be removed") : kNotPlain);
+        }
+        return false;
+    }
+    return true;
 }
 
 void PlayerFiles::stillKeeping()

@@ -4,9 +4,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <variant>
 
 #include "game_record.h"
 #include "game_state.h"
+#include "seat.h"
 #include "write_error.h"
 
 namespace dakru::ui {
@@ -41,13 +43,17 @@ public:
         GameState state;
         std::optional<GameRecord> record;  // none when the file had none this program reads
     };
-    std::optional<KeptGame> takeKeptGame();
+    // A game for one player, or a table of several.
+    using Kept = std::variant<KeptGame, TableGames>;
+    std::optional<Kept> takeKeptGame();
 
     // Keeps the game with its record, or, with none to keep, drops the kept
     // one, whenever either differs from what was kept last. Written whole to a
     // temporary name and renamed, so a failed write or a kill leaves the old
     // file whole; a write that failed is tried again at the next change.
     void keep(const std::optional<GameState>& game, const GameRecord& record);
+    // The same for a game of several players, kept whole.
+    void keep(const TableGames& table);
 
     // Called now and then while the game runs: shows copies of the game on
     // other hosts sharing this folder that this one still keeps the game.
@@ -55,6 +61,8 @@ public:
 
 private:
     std::filesystem::path file(const char* name) const;
+    bool write(const std::string& text, bool scoreTaken);
+    bool drop();
     void failed(const char* what, const std::filesystem::path& file, const storage::WriteError& error);
 
     std::filesystem::path folder_;
@@ -63,6 +71,7 @@ private:
     bool keeping_ = false;
     std::optional<GameState> kept_;  // what the file holds, as far as this copy knows
     GameRecord keptRecord_;
+    std::optional<TableGames> keptTable_;
     bool keptFileIgnored_ = false;  // a damaged file, left until there is a game to keep
     bool writeFailing_ = false;     // reported once until a write succeeds
     bool settingsRefused_ = false;
