@@ -20,6 +20,7 @@
 #include "sheet_access.h"
 #include "sheet_cursor.h"
 #include "sheet_names.h"
+#include "start_trace.h"
 
 namespace dakru::ui {
 namespace {
@@ -94,9 +95,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
-    if (const std::optional<GameState> kept = playerFiles_.takeKeptGame()) {
-        engine_.OfferKeptGame(*kept);
-    }
+    traceStep("settings read");
 
     installAccessibleLabels();
     setObjectName(QStringLiteral("Form1"));
@@ -113,9 +112,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(layout::kCover);
     connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
+    traceStep("cover read");
 
     buildSheet();
+    traceStep("sheet built");
     buildMenu();
+    traceStep("menu and dice built");
     cursor_ = new SheetCursor(this);
     access_ = std::make_unique<SheetAccess>(labels_);
     hint_ = std::make_unique<Hint>(
@@ -139,6 +141,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(&timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
     timer1_.start();
     timer2_.start();
+    traceStep("main window built");
 }
 
 Form1::~Form1()
@@ -231,6 +234,13 @@ void Form1::Form_Load()
 {
     engine_.Form_Load();
     redraw();
+}
+
+void Form1::takeKeptGame()
+{
+    if (const std::optional<GameState> kept = playerFiles_.takeKeptGame()) {
+        engine_.OfferKeptGame(*kept);
+    }
 }
 
 void Form1::redraw()

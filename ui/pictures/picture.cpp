@@ -2,7 +2,7 @@
 
 #include <QImage>
 #include <cmath>
-#include <iostream>
+#include <cstdio>
 
 namespace dakru::ui {
 
@@ -56,10 +56,11 @@ QPixmap Picture::read(qreal ratio)
     QPixmap ordinary(toQString(path));
     if (ordinary.isNull()) {
         if (!std::exchange(ordinaryMissingTold_, true)) {
-            std::cerr << "dakru: cannot show picture " << path.string() << standIn_ << '\n';
+            std::fprintf(stderr, "dakru: cannot show picture %s%s\n", path.string().c_str(), standIn_.c_str());
         }
     } else if (ratio > 1 && !std::exchange(denseMissingTold_, true)) {
-        std::cerr << "dakru: no sharp picture " << densePath.string() << ", showing " << fileName_ << " enlarged\n";
+        std::fprintf(stderr, "dakru: no sharp picture %s, showing %s enlarged\n", densePath.string().c_str(),
+                     fileName_.c_str());
     }
     return ordinary;
 }
