@@ -519,7 +519,8 @@ void printTable(const Options& options, const Figures& f)
               << " s after the intro; sound: " << (audio && *audio ? audio : "default") << " audio driver\n\n";
     const auto row = [](std::string_view figure, const std::string& game, const std::string& bare,
                         const std::string& versus, std::string_view target, std::optional<bool> met) {
-        const std::string mark = met ? (*met ? "yes" : "NO") : "";
+        // The header names the column; a figure without a target has no mark.
+        const std::string mark = figure == "figure" ? "met" : met ? (*met ? "yes" : "NO") : "";
         std::printf("| %-28.*s | %-15s | %-15s | %-12s | %-14.*s | %-4s |\n", static_cast<int>(figure.size()),
                     figure.data(), game.c_str(), bare.c_str(), versus.c_str(), static_cast<int>(target.size()),
                     target.data(), mark.c_str());
