@@ -32,7 +32,7 @@ protected:
         }
         window_.removeEventFilter(this);
         static_cast<QObject&>(window_).event(event);
-        setParent(nullptr);  // a later wait for a first frame starts afresh
+        setObjectName(QString());  // a later wait for a first frame starts afresh
         deleteLater();
         for (const std::function<void()>& action : actions_) {
             action();
