@@ -227,6 +227,7 @@ public:
         posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         std::vector<char*> arguments;
+        arguments.reserve(command.size() + 1);
         for (std::string& argument : command)
             arguments.push_back(argument.data());
         arguments.push_back(nullptr);
