@@ -112,7 +112,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(layout::kCover);
     connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
-    traceStep("cover read");
+    traceStep("cover made, picture on a thread");
 
     buildSheet();
     traceStep("sheet built");
