@@ -13,6 +13,7 @@
 #include "game.h"
 #include "history_export.h"
 #include "score_file_location.h"
+#include "start_trace.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ std::filesystem::path playerFolder()
 int main(int argc, char** argv)
 try {
     using Request = dakru::app::CommandLine::Request;
+    dakru::ui::traceStep("program loaded");
 
     // Every option is read before the window toolkit starts, so that help,
     // the version and a wrong option need no screen.
@@ -84,6 +86,7 @@ try {
     }
     case Request::Play: break;
     }
+    dakru::ui::traceStep("command line read");
 
     const dakru::app::DisplayEnvironment display = dakru::app::currentDisplayEnvironment(line.platform);
     if (const std::optional<QString> missing = dakru::app::missingDisplay(display)) {
@@ -97,6 +100,7 @@ try {
 
     QApplication app(argc, argv);
     route.starting = false;
+    dakru::ui::traceStep("toolkit started");
     const std::filesystem::path player = playerFolder();
     QApplication::setDesktopFileName(QStringLiteral(DAKRU_APP_ID));
 
@@ -110,6 +114,7 @@ try {
     }
     const QString dataDir = search.folder.value_or(programDir);
     const std::filesystem::path dataPath(dataDir.toStdU16String());
+    dakru::ui::traceStep("data folder found");
 
     dakru::ui::Game game({
         .data = dataPath,

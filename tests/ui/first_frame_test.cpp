@@ -42,5 +42,28 @@ TEST(AfterFirstFrame, RunsOnceAfterTheFirstPaint)
     EXPECT_EQ(std::ranges::count(window.events, "action"), 1);
 }
 
+// Two waits on one window: both actions run right after the first paint, in
+// the order they were asked for.
+TEST(AfterFirstFrame, ActionsRunInTheOrderAskedFor)
+{
+    RecordingWindow window;
+    window.resize(60, 40);
+    window.show();
+    afterFirstFrame(window, [&window] { window.events.push_back("first"); });
+    afterFirstFrame(window, [&window] { window.events.push_back("second"); });
+
+    QElapsedTimer waited;
+    waited.start();
+    while (std::ranges::count(window.events, "second") == 0 && waited.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+    }
+    const auto first = std::ranges::find(window.events, "first");
+    ASSERT_NE(first, window.events.end());
+    ASSERT_NE(first, window.events.begin());
+    EXPECT_EQ(*(first - 1), "paint");
+    ASSERT_NE(first + 1, window.events.end());
+    EXPECT_EQ(*(first + 1), "second");
+}
+
 }  // namespace
 }  // namespace dakru::ui

@@ -147,13 +147,15 @@ public:
         start();
     }
 
-    // The program starts over the same folders.
+    // The program starts over the same folders, as Game::start does: the kept
+    // game is read once the window is up.
     void start()
     {
         form = std::make_unique<Form1>(
             Form1Services{cues, dice, dialogs, scoreDialogs, picturesDir, tableFile, playerDir});
         form->show();
         form->Form_Load();
+        form->takeKeptGame();
         cues.played.clear();
     }
     // The window is closed, as by its close box, and the program started again.

@@ -55,21 +55,28 @@ TEST(PictureTest, EachRatioGetsItsFileAndEachMissingFileIsToldOnce)
         if (c.files == Both || c.files == DenseOnly) {
             save("d1@2x.jpg", 84, qRgb(200, 40, 40));
         }
-        Picture picture(std::filesystem::path(dir.toStdU16String()), "d1.jpg");
+        // Read when first shown, or read ahead for the first ratio: the same pictures and lines.
+        for (const bool ahead : {false, true}) {
+            SCOPED_TRACE(ahead ? "read ahead" : "read when shown");
+            Picture picture(std::filesystem::path(dir.toStdU16String()), "d1.jpg");
 
-        ::testing::internal::CaptureStderr();
-        const QPixmap shown = picture.at(c.ratios[0]);
-        for (const qreal ratio : c.ratios) {
-            picture.at(ratio);
-        }
-        const std::string told = ::testing::internal::GetCapturedStderr();
+            ::testing::internal::CaptureStderr();
+            if (ahead) {
+                picture.readAhead(c.ratios[0]);
+            }
+            const QPixmap shown = picture.at(c.ratios[0]);
+            for (const qreal ratio : c.ratios) {
+                picture.at(ratio);
+            }
+            const std::string told = ::testing::internal::GetCapturedStderr();
 
-        EXPECT_EQ(shown.size(), c.deviceSize);
-        if (!shown.isNull()) {
-            EXPECT_EQ(shown.devicePixelRatio(), c.pictureRatio);
-            EXPECT_EQ(qRed(shown.toImage().pixel(21, 21)) > 150, c.dense);
+            EXPECT_EQ(shown.size(), c.deviceSize);
+            if (!shown.isNull()) {
+                EXPECT_EQ(shown.devicePixelRatio(), c.pictureRatio);
+                EXPECT_EQ(qRed(shown.toImage().pixel(21, 21)) > 150, c.dense);
+            }
+            EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.lines) << told;
         }
-        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.lines) << told;
     }
 }
 

@@ -69,6 +69,7 @@ protected:
             Form1Services{*cues, dice, dialogs, scoreDialogs, assets / "Pictures", table, folderPath / "player"});
         form->show();
         form->Form_Load();
+        form->takeKeptGame();
         // The ticks come as events of the session, so that a seed replays it whole.
         for (const char* name : {"Timer1", "Timer2"})
             form->findChild<QTimer*>(QLatin1String(name))->stop();

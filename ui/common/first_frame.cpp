@@ -3,36 +3,46 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWindow>
+#include <vector>
 
 namespace dakru::ui {
 namespace {
 
 // The frame is painted and flushed while the window's first exposure is being
-// handled, so the action runs at the next turn of the event loop.
+// handled. The window handles that exposure here, and the action follows at
+// once, before the event loop hands the window anything else (a click, a key).
+// One watch a window holds every action asked for, in order.
 class FirstExposure final : public QObject {
 public:
-    FirstExposure(QWindow& window, std::function<void()> action)
-        : QObject(&window), window_(window), action_(std::move(action))
+    explicit FirstExposure(QWindow& window) : QObject(&window), window_(window)
     {
+        setObjectName(kName);
         window_.installEventFilter(this);
     }
+
+    static inline const QString kName = QStringLiteral("FirstExposure");
+
+    void add(std::function<void()> action) { actions_.push_back(std::move(action)); }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Expose && window_.isExposed()) {
-            window_.removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                action_();
-                deleteLater();
-            });
+        if (event->type() != QEvent::Expose || !window_.isExposed()) {
+            return false;
         }
-        return false;
+        window_.removeEventFilter(this);
+        static_cast<QObject&>(window_).event(event);
+        setObjectName(QString());  // a later wait for a first frame starts afresh
+        deleteLater();
+        for (const std::function<void()>& action : actions_) {
+            action();
+        }
+        return true;
     }
 
 private:
     QWindow& window_;
-    std::function<void()> action_;
+    std::vector<std::function<void()>> actions_;
 };
 
 }  // namespace
@@ -41,7 +51,12 @@ void afterFirstFrame(QWidget& window, std::function<void()> action)
 {
     QWindow* handle = window.windowHandle();
     if (handle && !handle->isExposed()) {
-        new FirstExposure(*handle, std::move(action));
+        auto* watch =
+            static_cast<FirstExposure*>(handle->findChild<QObject*>(FirstExposure::kName, Qt::FindDirectChildrenOnly));
+        if (!watch) {
+            watch = new FirstExposure(*handle);
+        }
+        watch->add(std::move(action));
     } else {
         // Not shown, or already on screen.
         QTimer::singleShot(0, &window, std::move(action));

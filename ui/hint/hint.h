@@ -37,6 +37,8 @@ public:
     bool follow(const GameState& state);
 
     bool shown() const { return shownFor_.has_value(); }
+    // Whether the advisor and its learned model are loaded: not before the first H.
+    bool modelLoaded() const { return advisor_.has_value(); }
     // The last sentence read out.
     QString sentence() const;
 

@@ -37,6 +37,8 @@ CoverPicture::CoverPicture(Picture picture, QWidget* parent) : QWidget(parent), 
     hideFromReaders(*this);
     // It paints every pixel, so while it is in front nothing behind it is painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The first frame shows it: decoded meanwhile, while the rest of the window is built.
+    picture_.readAhead(devicePixelRatioF());
 }
 
 void CoverPicture::mouseMoveEvent(QMouseEvent* event)

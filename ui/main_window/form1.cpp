@@ -21,6 +21,7 @@
 #include "sheet_access.h"
 #include "sheet_cursor.h"
 #include "sheet_names.h"
+#include "start_trace.h"
 
 namespace dakru::ui {
 namespace {
@@ -96,13 +97,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
-    if (std::optional<PlayerFiles::Kept> kept = playerFiles_.takeKeptGame()) {
-        if (auto* game = std::get_if<PlayerFiles::KeptGame>(&*kept)) {
-            engine_.OfferKeptGame(game->state, std::move(game->record));
-        } else {
-            engine_.OfferKeptTable(std::get<TableGames>(std::move(*kept)));
-        }
-    }
+    traceStep("settings read");
 
     installAccessibleLabels();
     setObjectName(QStringLiteral("Form1"));
@@ -119,9 +114,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(layout::kCover);
     connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
+    traceStep("cover made, picture on a thread");
 
     buildSheet();
+    traceStep("sheet built");
     buildMenu();
+    traceStep("menu and dice built");
     cursor_ = new SheetCursor(this);
     access_ = std::make_unique<SheetAccess>(labels_);
     hint_ = std::make_unique<Hint>(
@@ -145,6 +143,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(&timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
     timer1_.start();
     timer2_.start();
+    traceStep("main window built");
 }
 
 Form1::~Form1()
@@ -237,6 +236,17 @@ void Form1::Form_Load()
 {
     engine_.Form_Load();
     redraw();
+}
+
+void Form1::takeKeptGame()
+{
+    if (std::optional<PlayerFiles::Kept> kept = playerFiles_.takeKeptGame()) {
+        if (auto* game = std::get_if<PlayerFiles::KeptGame>(&*kept)) {
+            engine_.OfferKeptGame(game->state, std::move(game->record));
+        } else {
+            engine_.OfferKeptTable(std::get<TableGames>(std::move(*kept)));
+        }
+    }
 }
 
 void Form1::redraw()

@@ -55,9 +55,16 @@ public:
     ~Form1() override;
 
     Engine& engine() { return engine_; }
+    const Hint& hint() const { return *hint_; }
 
     // The window has opened: the intro cue and the cover in front.
     void Form_Load();
+
+    // Offers the game kept by the last run to the first roll press. It locks
+    // the kept game for this copy and checks that play can reach it, which the
+    // first frame need not wait for: called once that frame is on screen, and
+    // before any input reaches the window. Until then nothing is kept.
+    void takeKeptGame();
 
     // Places the highlight frames on their hot spots and shows frame Wich (1 to 5), or none (0).
     void BorderB(int Wich);

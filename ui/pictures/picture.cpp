@@ -2,7 +2,7 @@
 
 #include <QImage>
 #include <cmath>
-#include <iostream>
+#include <cstdio>
 
 namespace dakru::ui {
 
@@ -24,21 +24,38 @@ Picture::Picture(std::filesystem::path folder, std::string fileName, std::string
 
 const QPixmap& Picture::at(qreal ratio)
 {
-    if (ratio != shownRatio_) {
-        shownRatio_ = ratio;
-        shown_ = read(ratio);
+    if (ratio == shownRatio_) {
+        return shown_;
     }
+    shownRatio_ = ratio;
+    Read got = ahead_.valid() && aheadRatio_ == ratio ? ahead_.get() : read(folder_, fileName_, ratio);
+    if (got.ordinaryMissing && !std::exchange(ordinaryMissingTold_, true)) {
+        std::fprintf(stderr, "dakru: cannot show picture %s%s\n", (folder_ / fileName_).string().c_str(),
+                     standIn_.c_str());
+    }
+    if (got.denseMissing && !std::exchange(denseMissingTold_, true)) {
+        std::fprintf(stderr, "dakru: no sharp picture %s, showing %s enlarged\n",
+                     (folder_ / denseFileName(fileName_)).string().c_str(), fileName_.c_str());
+    }
+    shown_ = QPixmap::fromImage(std::move(got.image));
+    shown_.setDevicePixelRatio(got.ratio);
     return shown_;
 }
 
-QPixmap Picture::read(qreal ratio)
+void Picture::readAhead(qreal ratio)
 {
-    const std::filesystem::path densePath = folder_ / denseFileName(fileName_);
+    aheadRatio_ = ratio;
+    ahead_ = std::async(std::launch::async, &Picture::read, folder_, fileName_, ratio);
+}
+
+// Images only, no pixmaps: this may run on a thread of its own.
+Picture::Read Picture::read(const std::filesystem::path& folder, const std::string& fileName, qreal ratio)
+{
+    const std::filesystem::path densePath = folder / denseFileName(fileName);
     if (ratio == 2) {
-        QPixmap dense(toQString(densePath));
+        QImage dense(toQString(densePath));
         if (!dense.isNull()) {
-            dense.setDevicePixelRatio(2);
-            return dense;
+            return {std::move(dense), 2};
         }
     } else if (ratio > 1) {
         // Fitted to the device pixels and drawn one to one: letting the painter
@@ -47,21 +64,12 @@ QPixmap Picture::read(qreal ratio)
         if (!dense.isNull()) {
             const QSize device(static_cast<int>(std::ceil(dense.width() * ratio / 2)),
                                static_cast<int>(std::ceil(dense.height() * ratio / 2)));
-            QPixmap fitted = QPixmap::fromImage(dense.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            fitted.setDevicePixelRatio(ratio);
-            return fitted;
+            return {dense.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), ratio};
         }
     }
-    const std::filesystem::path path = folder_ / fileName_;
-    QPixmap ordinary(toQString(path));
-    if (ordinary.isNull()) {
-        if (!std::exchange(ordinaryMissingTold_, true)) {
-            std::cerr << "dakru: cannot show picture " << path.string() << standIn_ << '\n';
-        }
-    } else if (ratio > 1 && !std::exchange(denseMissingTold_, true)) {
-        std::cerr << "dakru: no sharp picture " << densePath.string() << ", showing " << fileName_ << " enlarged\n";
-    }
-    return ordinary;
+    QImage ordinary(toQString(folder / fileName));
+    const bool missing = ordinary.isNull();
+    return {std::move(ordinary), 1, missing, !missing && ratio > 1};
 }
 
 }  // namespace dakru::ui

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <filesystem>
+#include <future>
 #include <string>
 
 namespace dakru::ui {
@@ -25,14 +27,29 @@ public:
     // reported once on stderr.
     const QPixmap& at(qreal ratio);
 
+    // Starts reading the file for `ratio` on a thread of its own, for a
+    // picture whose first showing would otherwise wait for its decoding;
+    // at() takes it from there when asked for the same ratio.
+    void readAhead(qreal ratio);
+
 private:
-    QPixmap read(qreal ratio);
+    // What was read for a ratio: the image, fitted to the device pixels, and
+    // which files were missing.
+    struct Read {
+        QImage image;
+        qreal ratio = 1;
+        bool ordinaryMissing = false;
+        bool denseMissing = false;  // the ordinary file is shown enlarged instead
+    };
+    static Read read(const std::filesystem::path& folder, const std::string& fileName, qreal ratio);
 
     std::filesystem::path folder_;
     std::string fileName_;
     std::string standIn_;
     QPixmap shown_;
     qreal shownRatio_ = 0;
+    std::future<Read> ahead_;
+    qreal aheadRatio_ = 0;
     bool ordinaryMissingTold_ = false;
     bool denseMissingTold_ = false;
 };

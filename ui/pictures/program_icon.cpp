@@ -8,7 +8,8 @@ namespace dakru::ui {
 QIcon programIcon()
 {
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")});
+    // Every file there is a PNG: a name filter would start the regular expressions for nothing.
+    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files);
     while (sizes.hasNext()) {
         // Read as PNG outright: left to guess, the reader loads every picture
         // plugin there is to ask it first.

@@ -4,6 +4,7 @@
 
 #include "first_frame.h"
 #include "program_icon.h"
+#include "start_trace.h"
 
 namespace dakru::ui {
 
@@ -24,9 +25,15 @@ Game::Game(const GameFolders& folders)
 void Game::start()
 {
     form_.show();
+    traceStep("window shown");
     form_.Form_Load();
+    traceStep("cover in front, intro cue asked");
     afterFirstFrame(form_, [this] {
+        traceStep("first frame");
+        form_.takeKeptGame();
+        traceStep("kept game read");
         QApplication::setWindowIcon(programIcon());
+        traceStep("icon set");
         cues_.start();
     });
 }

@@ -26,8 +26,9 @@ public:
 
     Form1& window() { return form_; }
 
-    // Shows the main window; its icon and the sound, with the intro cue,
-    // follow once the first frame is on screen.
+    // Shows the main window. Once its first frame is on screen, and before
+    // any input reaches it, the game kept by the last run is read; the icon and
+    // the sound, with the intro cue, follow.
     void start();
 
 private:

@@ -1,14 +1,15 @@
 #include "sdl_cue_player.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <iostream>
 #include <string>
 #include <system_error>
 #include <utility>
 
 #include "sdl_library.h"
+#include "start_trace.h"
 
 #if defined(__linux__)
 #include <dlfcn.h>
@@ -42,9 +43,10 @@ std::string utf8(const std::filesystem::path& path)
 }
 
 // One whole line on standard error, even when the game's thread writes too.
+// Through stdio, not the streams: the program then has no streams to set up at start.
 void say(const std::string& line)
 {
-    std::cerr << line + '\n' << std::flush;
+    std::fputs((line + '\n').c_str(), stderr);
 }
 
 void dropSdlLog(void*, int, SDL_LogPriority, const char*) {}
@@ -117,6 +119,7 @@ void SdlCuePlayer::start()
 void SdlCuePlayer::run(const std::stop_token& stop)
 {
     SdlLibrary sdl;
+    ui::traceStep("sound library loaded");
     if (!sdl.loaded()) {
         say("dakru: no audio library, playing without sound (" + sdl.error() + ")");
         reportMissing();
@@ -137,6 +140,7 @@ void SdlCuePlayer::run(const std::stop_token& stop)
             sdl.QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
+    ui::traceStep("audio device opened");
     for (const Cue cue : kAllCues)
         load(sdl, cue);
     markReady(true);
@@ -207,6 +211,7 @@ void SdlCuePlayer::markReady(bool hasDevice)
     hasDevice_ = hasDevice;
     quietSince_ = Clock::now();
     changed_.notify_all();
+    ui::traceStep("sounds ready");
 }
 
 // The first opening lets the device pick its format, and the sounds are
