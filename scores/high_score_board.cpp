@@ -38,33 +38,51 @@ void HighScoreBoard::reload()
 
 void HighScoreBoard::handOver(std::int16_t FinalScore)
 {
-    pending_ = true;
-    finalScore_ = FinalScore;
+    pending_ = {PendingScore{FinalScore, {}, 0}};
+}
+
+void HighScoreBoard::handOver(std::vector<PendingScore> scores)
+{
+    pending_ = std::move(scores);
 }
 
 void HighScoreBoard::SaveScore_Click()
 {
-    if (!pending_ || inserting_)
+    if (pending_.empty() || inserting_)
         return;
     const RunningMark running(inserting_);
 
-    if (const std::optional<int> place = findPlace(read_, finalScore_)) {
-        insertAt(*place);
+    // Each score is ranked against the table as its own entry left it.
+    for (bool first = true; !pending_.empty(); first = false) {
+        if (!first) {
+            read_ = readTable(file_);
+            shown_ = read_;
+            services_.labelsChanged();
+        }
+        enter(pending_.front());
+        entered_ = pending_.front().score;
+        pending_.erase(pending_.begin());
+    }
+    services_.hideRoll();
+}
+
+void HighScoreBoard::enter(const PendingScore& pending)
+{
+    if (const std::optional<int> place = findPlace(read_, pending.score)) {
+        insertAt(*place, pending);
     } else if (!services_.soundOff()) {
         services_.playScoreCue(false);
     }
-    services_.hideRoll();
-    pending_ = false;
 }
 
-void HighScoreBoard::insertAt(int place)
+void HighScoreBoard::insertAt(int place, const PendingScore& pending)
 {
     for (int k = kEntryCount - 1; k > place; --k)
         shown_[k] = shown_[k - 1];
     services_.labelsChanged();
 
-    const std::string name = services_.askName(namePrompt(place));
-    const std::string entry = EntryText(finalScore_, name);
+    const std::string name = services_.askName(namePrompt(place), pending.name);
+    const std::string entry = EntryText(pending.score, name);
     shown_[place] = entry;
     services_.labelsChanged();
 
@@ -73,13 +91,13 @@ void HighScoreBoard::insertAt(int place)
     // From here on the score belongs to the table, even if the program is
     // killed before the file is written: a restart never enters it again.
     if (services_.scoreTaking)
-        services_.scoreTaking();
+        services_.scoreTaking(pending.seat);
     std::optional<int> now;
     std::optional<storage::WriteError> failure;
     const std::optional<HighScoreTable> written = updateTable(
         file_,
         [&](HighScoreTable& table) {
-            now = findPlace(table, finalScore_);
+            now = findPlace(table, pending.score);
             if (now) {
                 std::shift_right(table.begin() + *now, table.end(), 1);
                 table[static_cast<std::size_t>(*now)] = entry;

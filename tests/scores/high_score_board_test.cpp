@@ -27,17 +27,21 @@ protected:
     BoardTest()
         : board(file, InsertionServices{
                           .askName =
-                              [this](const std::string& prompt) {
-                                  events.push_back("prompt: " + prompt);
+                              [this](const std::string& prompt, const std::string& offered) {
+                                  events.push_back("prompt: " + prompt + (offered.empty() ? "" : " [" + offered + "]"));
                                   shownAtPrompt = board.shownEntries();
                                   if (auto action = std::exchange(whilePromptOpen, nullptr))
                                       action();
-                                  return name;
+                                  return offered.empty() ? name : offered;
                               },
                           .showMessage = [this](const std::string& text) { events.push_back("message: " + text); },
                           .soundOff = [this] { return soundOff; },
                           .playScoreCue = [this](bool high) { events.push_back(high ? "ScoreHigh" : "ScoreNo"); },
-                          .scoreTaking = [this] { tableWhenTaken = readTable(file); },
+                          .scoreTaking =
+                              [this](int seat) {
+                                  tableWhenTaken = readTable(file);
+                                  seatsTaken.push_back(seat);
+                              },
                           .hideRoll = [this] { events.push_back("hide Roll"); },
                           .labelsChanged = [] {},
                       })
@@ -60,6 +64,7 @@ protected:
     TempFolder folder;
     std::filesystem::path file = folder / "dakru.dhs";
     std::optional<HighScoreTable> tableWhenTaken;  // the file as the score was declared taken
+    std::vector<int> seatsTaken;
     HighScoreBoard board;
     Events events;
     HighScoreTable shownAtPrompt;
@@ -158,6 +163,23 @@ TEST_F(BoardTest, AFullOrFailingDiskAtAnyStepKeepsTheOldTable)
     }
 }
 
+// The end of a game for several players: each person's score in turn, best
+// first, ranked against the table as the entry before left it, the prompt
+// offering the player's name; Roll is hidden once, after the last.
+TEST_F(BoardTest, ATablesScoresAreEnteredOneAfterAnotherBestFirst)
+{
+    startWith(kDescending);
+    board.handOver({{850, "Ann", 2}, {850, "Bob", 0}, {10, "Cy", 3}});
+    board.SaveScore_Click();
+    EXPECT_EQ(events, (Events{"prompt: Congratiulations ! You are the 2nd one\r\nEnter your name [Ann]", "ScoreHigh",
+                              "prompt: Congratiulations ! You are the 3rd one\r\nEnter your name [Bob]", "ScoreHigh",
+                              "ScoreNo", "hide Roll"}));
+    EXPECT_EQ(seatsTaken, (std::vector<int>{2, 0}));
+    EXPECT_EQ(readTable(file)[1], "0850 - Ann");
+    EXPECT_EQ(readTable(file)[2], "0850 - Bob");
+    EXPECT_FALSE(board.scorePending());
+}
+
 // Two copies of the game on one file: the second enters its score while the
 // first one's prompt is open. The first keeps the place message of its own
 // activation, its entry goes where it ranks in the table as it is now, and
@@ -192,15 +214,16 @@ TEST_F(BoardTest, TwoGamesEndingTogetherBothKeepTheirEntries)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.first);
         startWith(kDescending);
-        HighScoreBoard other(file, InsertionServices{
-                                       .askName = [](const std::string&) { return std::string("Other"); },
-                                       .showMessage = [](const std::string&) {},
-                                       .soundOff = [] { return true; },
-                                       .playScoreCue = [](bool) {},
-                                       .scoreTaking = [] {},
-                                       .hideRoll = [] {},
-                                       .labelsChanged = [] {},
-                                   });
+        HighScoreBoard other(file,
+                             InsertionServices{
+                                 .askName = [](const std::string&, const std::string&) { return std::string("Other"); },
+                                 .showMessage = [](const std::string&) {},
+                                 .soundOff = [] { return true; },
+                                 .playScoreCue = [](bool) {},
+                                 .scoreTaking = [](int) {},
+                                 .hideRoll = [] {},
+                                 .labelsChanged = [] {},
+                             });
         other.reload();
         whilePromptOpen = [&] {
             other.handOver(c.second);

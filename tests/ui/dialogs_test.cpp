@@ -37,7 +37,7 @@ TEST(Boxes, TitledWithoutIconAndWithPlainButtonsUnderEveryStyle)
     const std::pair<const char*, std::function<void()>> boxes[] = {
         {"message", [&] { dialogs.message(QStringLiteral("You must place a call first !")); }},
         {"yes or no", [&] { dialogs.askYesNo(QStringLiteral("New game?")); }},
-        {"name", [&] { scoreDialogs.askName(QStringLiteral("You are the 4th one\r\nEnter your name")); }},
+        {"name", [&] { scoreDialogs.askName(QStringLiteral("You are the 4th one\r\nEnter your name"), {}); }},
         {"score message", [&] { scoreDialogs.showMessage(QStringLiteral("Not saved.")); }},
     };
     for (const auto& [what, open] : boxes) {

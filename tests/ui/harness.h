@@ -56,19 +56,21 @@ public:
 
 class ScriptedScoreDialogs final : public scores::ScoreDialogs {
 public:
-    QString askName(const QString& prompt) override
+    QString askName(const QString& prompt, const QString& offered) override
     {
         prompts.push_back(prompt);
+        offers.push_back(offered);
         // Once: whatever runs while the prompt is open (a timer tick).
         if (auto action = std::exchange(whileOpen, nullptr)) {
             action();
         }
-        return QStringLiteral("Tester");
+        return offered.isEmpty() ? QStringLiteral("Tester") : offered;
     }
     void showMessage(const QString& text) override { messages.push_back(text); }
     void askForAttention(QWidget& window) override { alerts.push_back(window.objectName()); }
     std::function<void()> whileOpen;
     QStringList prompts;
+    QStringList offers;  // the text each prompt started with
     QStringList messages;
     QStringList alerts;  // windows that asked for attention
 };

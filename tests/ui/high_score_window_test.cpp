@@ -26,7 +26,7 @@ namespace {
 
 class ScriptedDialogs final : public ScoreDialogs {
 public:
-    QString askName(const QString& prompt) override
+    QString askName(const QString& prompt, const QString&) override
     {
         prompts.push_back(prompt);
         // Once: a nested insertion would otherwise recurse.
@@ -214,8 +214,16 @@ TEST(QtScoreDialogs, NameBoxTitlePromptEmptyDefaultAndCancel)
             box->setTextValue(QStringLiteral("Ann"));
             accept ? box->accept() : box->reject();
         });
-        EXPECT_EQ(dialogs.askName(prompt), accept ? "Ann" : "");
+        EXPECT_EQ(dialogs.askName(prompt, {}), accept ? "Ann" : "");
     }
+    // At a table the box starts with the player's name.
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->textValue(), "Bob");
+        box->accept();
+    });
+    EXPECT_EQ(dialogs.askName(prompt, QStringLiteral("Bob")), "Bob");
 }
 
 }  // namespace

@@ -23,14 +23,14 @@ QWidget* QtScoreDialogs::owner() const
     return parent_ ? parent_.data() : QApplication::activeWindow();
 }
 
-QString QtScoreDialogs::askName(const QString& prompt)
+QString QtScoreDialogs::askName(const QString& prompt, const QString& offered)
 {
     QInputDialog dialog(owner());
     dialog.setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     dialog.setWindowTitle(kTitle);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setLabelText(prompt);
-    dialog.setTextValue(QString());
+    dialog.setTextValue(offered);
     dialog.sizeHint();  // lays the box out, which makes its buttons
     plainButtons(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();

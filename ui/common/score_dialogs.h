@@ -15,7 +15,9 @@ void plainButtons(QWidget& box);
 class ScoreDialogs {
 public:
     virtual ~ScoreDialogs() = default;
-    virtual QString askName(const QString& prompt) = 0;  // "" when cancelled
+    // "" when cancelled; `offered` is the text the box starts with (empty for
+    // the game alone, a player's name at a table).
+    virtual QString askName(const QString& prompt, const QString& offered) = 0;
     virtual void showMessage(const QString& text) = 0;
     // The desktop's usual sign that a window in the background wants the player.
     virtual void askForAttention(QWidget& window) = 0;
@@ -25,7 +27,7 @@ public:
 class QtScoreDialogs final : public ScoreDialogs {
 public:
     explicit QtScoreDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-    QString askName(const QString& prompt) override;
+    QString askName(const QString& prompt, const QString& offered) override;
     void showMessage(const QString& text) override;
     void askForAttention(QWidget& window) override;
 

@@ -40,8 +40,9 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
       board_(std::move(tableFile),
              InsertionServices{
                  .askName =
-                     [this](const std::string& prompt) {
-                         return dialogs_.askName(QString::fromStdString(prompt)).toStdString();
+                     [this](const std::string& prompt, const std::string& offered) {
+                         return dialogs_.askName(QString::fromStdString(prompt), QString::fromStdString(offered))
+                             .toStdString();
                      },
                  .showMessage = [this](const std::string& text) { dialogs_.showMessage(QString::fromStdString(text)); },
                  .soundOff = [this] { return hooks_.soundOff && hooks_.soundOff(); },
@@ -51,9 +52,9 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
                              hooks_.playScoreCue(placed);
                      },
                  .scoreTaking =
-                     [this] {
+                     [this](int seat) {
                          if (hooks_.scoreTaking)
-                             hooks_.scoreTaking();
+                             hooks_.scoreTaking(seat);
                      },
                  .hideRoll =
                      [this] {
@@ -104,11 +105,16 @@ HighScoreWindow::HighScoreWindow(std::filesystem::path tableFile, std::filesyste
 
 void HighScoreWindow::handOver(std::int16_t finalScore)
 {
+    handOver(std::vector<PendingScore>{{finalScore, {}, 0}});
+}
+
+void HighScoreWindow::handOver(std::vector<PendingScore> scores)
+{
     // The game-end watch repeats the hand-over while the name prompt is open;
     // raising this window then would only pull the player away from typing.
     if (board_.inserting())
         return;
-    board_.handOver(finalScore);
+    board_.handOver(std::move(scores));
     if (!isVisible()) {
         showTable();
     } else if (isActiveWindow()) {

@@ -18,7 +18,7 @@ namespace dakru::scores {
 // What the high-score window asks of the main window.
 struct HighScoreHooks {
     std::function<void()> blankRollsLeft;           // first step of every activation
-    std::function<void()> scoreTaking;              // the entry is about to be written
+    std::function<void(int seat)> scoreTaking;      // the entry (of the player in `seat`) is about to be written
     std::function<void()> hideRoll;                 // last step of every insertion
     std::function<bool()> soundOff;                 // the main window's sound switch
     std::function<void(bool placed)> playScoreCue;  // true: ScoreHigh, false: ScoreNo
@@ -41,6 +41,8 @@ public:
     // background keeps the score until the player activates it, and asks for
     // attention meanwhile.
     void handOver(std::int16_t finalScore);
+    // The same at the end of a game for several: every person's score, best first.
+    void handOver(std::vector<PendingScore> scores);
     // The HIGHSCORE hot spot and F3: show, raise, activate.
     void showTable();
     // NEW and F2 while a score waits for this window in the background: the

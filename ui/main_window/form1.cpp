@@ -549,8 +549,8 @@ scores::HighScoreWindow& Form1::highScores()
                 },
             // Kept on the disk before the table is written, so that no restart enters it twice.
             .scoreTaking =
-                [this] {
-                    engine_.ScoreTaken();
+                [this](int seat) {
+                    engine_.ScoreTaken(seat);
                     keepGame();
                 },
             .hideRoll =
