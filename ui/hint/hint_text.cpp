@@ -70,6 +70,7 @@ QString noHintSentence(NoHint why)
     switch (why) {
     case NoHint::TitleScreen: return QStringLiteral("No hint on the title screen: roll to play");
     case NoHint::SheetFull: return QStringLiteral("No hint: the sheet is full and the game is ending");
+    case NoHint::ComputersTurn: return QStringLiteral("No hint: the computer is playing its turn");
     }
     return {};
 }

@@ -17,8 +17,9 @@ QString newGameSentence();
 
 // Why H shows nothing: there is no decision to make.
 enum class NoHint {
-    TitleScreen,  // the cover in front, the game not under way
-    SheetFull,    // the last cell is written: the game ends at the next watch
+    TitleScreen,    // the cover in front, the game not under way
+    SheetFull,      // the last cell is written: the game ends at the next watch
+    ComputersTurn,  // at a table, the computer is playing its turn
 };
 QString noHintSentence(NoHint why);
 

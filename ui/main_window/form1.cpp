@@ -121,6 +121,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
     buildMenu();
     traceStep("menu and dice built");
     cursor_ = new SheetCursor(this);
+    pace_ = new ComputerPace(
+        engine_, [this](const advisor::TurnStep& step) { computerClick(step); }, this);
     access_ = std::make_unique<SheetAccess>(labels_);
     hint_ = std::make_unique<Hint>(
         *this, std::array<QWidget*, kDiceCount>{labels_.dice[0], labels_.dice[1], labels_.dice[2], labels_.dice[3],
@@ -199,6 +201,13 @@ void Form1::buildSheet()
         readCaption(*label, caption);
     }
 
+    // At a table, the corner of the sheet names the player whose sheet it is.
+    playerName_ =
+        makeLabel(this, QStringLiteral("PlayerName"), layout::caption(layout::kHeaderTop), layout::kCaptionText);
+    playerName_->setFont(fontOf(layout::TextStyle::CornerHeader));
+    playerName_->hide();
+    hideFromReaders(*playerName_);
+
     labels_.zvanje = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
     labels_.zvanje->setFont(arial(9.75, true));
     labels_.rollsLeft = makeLabel(this, QStringLiteral("RollsLeft"), layout::kRollsLeft, layout::kDisplayText);
@@ -224,6 +233,9 @@ void Form1::buildMenu()
         ClickLabel* picture = makeLabel(this, QStringLiteral("Kocka%1p").arg(n), layout::dicePicture(n), Qt::black);
         picture->setFont(arial(14, true));
         connect(picture, &ClickLabel::clicked, this, [this, n] {
+            if (computersTurn()) {
+                return;
+            }
             engine_.Kockap_Click(n);
             redraw();
         });
@@ -273,10 +285,50 @@ void Form1::redraw()
     }
     cursor_->follow(engine_);
     access_->follow(engine_, cursor_->place());
+    showPlayer();
     // Every action and tick ends here: the kept game follows the game as soon
     // as it changes (an unchanged game writes nothing).
     keepGame();
     history_.follow(engine_.gameState());
+    pace_->follow(gameUnderWay());
+}
+
+// The sheet is out from under the cover, in a game still being played.
+bool Form1::gameUnderWay() const
+{
+    return engine_.rollVisible() && !coverInFront_ && !engine_.keptGameWaiting();
+}
+
+// A computer's turn at a table: the person's clicks and keys on the sheet and
+// the dice wait, and the roll key hurries the computer on.
+bool Form1::computersTurn() const
+{
+    return engine_.computerToPlay() && gameUnderWay();
+}
+
+void Form1::showPlayer()
+{
+    if (!engine_.tableGame()) {
+        playerName_->hide();
+        hideFromReaders(*playerName_);
+        return;
+    }
+    const QString name = QString::fromStdString(engine_.table()[static_cast<std::size_t>(engine_.seatToPlay())].name);
+    const QString fitted = playerName_->fontMetrics().elidedText(name, Qt::ElideRight, playerName_->width() - 2);
+    if (playerName_->text() != fitted) {
+        playerName_->setText(fitted);
+        playerName_->setAccessibleName(QStringLiteral("%1's sheet").arg(name));
+    }
+    playerName_->show();
+    playerName_->raise();
+    hideFromReaders(*playerName_, false);
+}
+
+// A step of the computer's turn, as a person's click would make it.
+void Form1::computerClick(const advisor::TurnStep& step)
+{
+    advisor::takeStep(engine_, step);
+    redraw();
 }
 
 // The game in play goes to the disk as soon as it changes (an unchanged game
@@ -326,7 +378,9 @@ void Form1::G_Click(int k)
 {
     switch (k) {
     case 1:
-        if (engine_.rollVisible()) {
+        if (computersTurn()) {
+            pace_->hurry();
+        } else if (engine_.rollVisible()) {
             engine_.Roll_Click();
         } else {
             NewGame_Click();
@@ -415,6 +469,9 @@ bool Form1::focusNextPrevChild(bool)
 // The arrows and Tab show and move the keyboard cursor on the sheet.
 void Form1::MoveCursor(CursorStep step)
 {
+    if (computersTurn()) {
+        return;
+    }
     cursor_->step(step, engine_);
     access_->follow(engine_, cursor_->place());
 }
@@ -433,6 +490,9 @@ bool Form1::WriteAtCursor()
 
 void Form1::Cell_Click(Column column, int row)
 {
+    if (computersTurn()) {
+        return;
+    }
     cursor_->rememberForUndo();
     engine_.Cell_Click(column, row);
     redraw();
@@ -473,6 +533,10 @@ void Form1::ShowHint()
     }
     if (state.rollVisible && coverInFront_) {
         hint_->refuse(NoHint::TitleScreen);
+        return;
+    }
+    if (computersTurn()) {
+        hint_->refuse(NoHint::ComputersTurn);
         return;
     }
     const Hint::Press press = hint_->press(state);
@@ -518,7 +582,13 @@ void Form1::changeEvent(QEvent* event)
 void Form1::Form_KeyUp(KeyAction action)
 {
     switch (action) {
-    case KeyAction::Roll: engine_.Roll_Click(); break;
+    case KeyAction::Roll:
+        if (computersTurn()) {
+            pace_->hurry();
+        } else {
+            engine_.Roll_Click();
+        }
+        break;
     case KeyAction::Exit: Exitb_Click(); return;
     case KeyAction::NewGame: NewGame_Click(); break;
     case KeyAction::HighScores: HighScores_Click(); break;
@@ -533,7 +603,11 @@ void Form1::Form_KeyUp(KeyAction action)
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:
     case KeyAction::HoldDie4:
-    case KeyAction::HoldDie5: engine_.Kockap_Click(dieOf(action)); break;
+    case KeyAction::HoldDie5:
+        if (!computersTurn()) {
+            engine_.Kockap_Click(dieOf(action));
+        }
+        break;
     }
     redraw();
 }
@@ -686,9 +760,29 @@ void Form1::recordFinishedGame(const GameState& game, const GameRecord&, const s
     history_.handedOver(game);
 }
 
-void Form1::handOverTable(const std::vector<Placing>&)
+// Every person's score goes to the table of the ten best, best first; a
+// computer's never, nor the score of a person the hint helped.
+void Form1::handOverTable(const std::vector<Placing>& ranking)
 {
-    engine_.ScoreDealtWith();
+    std::vector<scores::PendingScore> entries;
+    for (const Placing& placing : ranking) {
+        const Seat& seat = engine_.table()[static_cast<std::size_t>(placing.seat)];
+        const GameState& game = engine_.gameOf(placing.seat);
+        if (!seat.person() || game.scoreTaken) {
+            continue;
+        }
+        if (game.assisted) {
+            showMessage("The computer helped " + seat.name + " in this game, so " + seat.name
+                        + "'s score does not go into the table.");
+            continue;
+        }
+        entries.push_back({static_cast<std::int16_t>(placing.score), seat.name, placing.seat});
+    }
+    if (entries.empty()) {
+        engine_.ScoreDealtWith();
+        return;
+    }
+    highScores().handOver(std::move(entries));
 }
 
 void Form1::handOverFinalScore(std::int16_t FinalScore)

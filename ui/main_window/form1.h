@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "about_window.h"
+#include "computer_pace.h"
 #include "cue_player.h"
 #include "cursor_steps.h"
 #include "dialogs.h"
@@ -118,6 +119,10 @@ private:
     scores::HighScoreWindow& highScores();
     void redraw();
     void keepGame();
+    bool gameUnderWay() const;
+    bool computersTurn() const;
+    void showPlayer();
+    void computerClick(const advisor::TurnStep& step);
 
     Form1Services services_;
     Engine engine_;
@@ -132,6 +137,8 @@ private:
     std::array<std::string, kDiceCount> diceShown_{};  // picture file each die shows now
     std::array<HighlightFrame*, 5> frames_{};
     SheetCursor* cursor_ = nullptr;
+    ClickLabel* playerName_ = nullptr;
+    ComputerPace* pace_ = nullptr;
     std::unique_ptr<SheetAccess> access_;
     std::unique_ptr<Hint> hint_;
 
