@@ -48,6 +48,20 @@ Action AdvisorPlayer::decide(const GameState& state)
     return advice ? advice->best() : Action{};
 }
 
+Action NearBestPlayer::decide(const GameState& state)
+{
+    const std::optional<Advice> advice = advisor_.advise(state, 2);
+    if (!advice) {
+        return Action{};
+    }
+    const std::vector<Action>& actions = advice->actions;
+    if (actions.size() < 2 || std::uniform_int_distribution<int>(0, 3)(random_) != 0) {
+        return actions.front();
+    }
+    const auto last = static_cast<int>(actions.size()) - 1;
+    return actions[std::uniform_int_distribution<int>(1, std::min(last, 2))(random_)];
+}
+
 Action RandomPlayer::decide(const GameState& state)
 {
     if (!rolled(state)) {

@@ -27,6 +27,18 @@ private:
     Advisor advisor_;
 };
 
+// The advisor's second or third best action with chance 1/4, else its best:
+// a strong player who slips now and then.
+class NearBestPlayer final : public Player {
+public:
+    explicit NearBestPlayer(std::uint64_t seed, const Model& model = learnedModel()) : advisor_(model), random_(seed) {}
+    Action decide(const GameState& state) override;
+
+private:
+    Advisor advisor_;
+    std::mt19937_64 random_;
+};
+
 // For scale: any legal action with the same chance, random holds.
 class RandomPlayer final : public Player {
 public:
