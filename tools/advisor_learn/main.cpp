@@ -1,12 +1,13 @@
 // Learns the advisor's model by self-play and writes it as advisor/learned_model.cpp.
 //
-//   dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--out FILE]
+//   dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--weak-share X] [--out FILE]
 //
 // It starts from what each cell would get if a whole turn were played for it
 // alone, then plays rounds of seeded games with the advisor on the current
 // model and takes, for every cell, how often each score ended up there as the
 // next model. The games of the last round are the most. Then it plays more
-// games to learn the corrections to that model (learn_corrections.h). The
+// games to learn the corrections to that model (learn_corrections.h), with X
+// games from a weaker start for each of them (weak_starts.h). The
 // seeds are fixed, so the same command always writes the same file.
 
 #include <algorithm>
@@ -234,6 +235,8 @@ int run(int argc, char** argv)
             options.games = std::max(1, std::atoi(argv[i + 1]));
         } else if (name == "--correction-games") {
             options.corrections.games = std::max(0, std::atoi(argv[i + 1]));
+        } else if (name == "--weak-share") {
+            options.corrections.weakShare = std::max(0.0, std::atof(argv[i + 1]));
         } else if (name == "--out") {
             options.out = argv[i + 1];
         } else {
@@ -241,7 +244,8 @@ int run(int argc, char** argv)
         }
     }
     if (!understood) {
-        std::cerr << "usage: dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--out FILE]\n";
+        std::cerr << "usage: dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--weak-share X] "
+                     "[--out FILE]\n";
         return 2;
     }
     Model model = startingModel();
@@ -258,7 +262,9 @@ int run(int argc, char** argv)
     learnCorrections(model, options.corrections);
     writeModel(model, options.out,
                std::to_string(options.rounds) + " rounds, " + std::to_string(options.games) + " games in the last, "
-                   + std::to_string(options.corrections.games) + " for the corrections");
+                   + std::to_string(options.corrections.games) + " for the corrections, "
+                   + std::to_string(static_cast<int>(options.corrections.games * options.corrections.weakShare))
+                   + " from weaker starts");
     std::cout << "wrote " << options.out << "\n";
     return 0;
 }
