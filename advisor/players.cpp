@@ -58,8 +58,7 @@ Action NearBestPlayer::decide(const GameState& state)
     if (actions.size() < 2 || std::uniform_int_distribution<int>(0, 3)(random_) != 0) {
         return actions.front();
     }
-    const auto last = static_cast<int>(actions.size()) - 1;
-    return actions[std::uniform_int_distribution<int>(1, std::min(last, 2))(random_)];
+    return actions[std::uniform_int_distribution<std::size_t>(1, actions.size() - 1)(random_)];
 }
 
 Action RandomPlayer::decide(const GameState& state)

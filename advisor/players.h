@@ -27,11 +27,14 @@ private:
     Advisor advisor_;
 };
 
-// The advisor's second or third best action with chance 1/4, else its best:
-// a strong player who slips now and then.
+// Nearly the advisor: its best action, but with chance 1/4 its second or
+// third best (either alike), for a player a little short of the best.
 class NearBestPlayer final : public Player {
 public:
-    explicit NearBestPlayer(std::uint64_t seed, const Model& model = learnedModel()) : advisor_(model), random_(seed) {}
+    explicit NearBestPlayer(std::uint64_t seed, const Model& model = learnedModel(), Depth depth = Depth::NextTurn)
+        : advisor_(model, depth), random_(seed)
+    {
+    }
     Action decide(const GameState& state) override;
 
 private:
