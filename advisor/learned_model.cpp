@@ -1,8 +1,8 @@
+// clang-format off
 // Made by tools/advisor_learn (8 rounds, 8000 games in the last, 120000 for the corrections, 60000 from weaker starts);
 // see tools/CMakeLists.txt. Do not edit.
 // The model packed by packModel (model_codec.h): for each phase and cell, how often
 // each score was written there and its mean score by wait; then the corrections.
-// clang-format off
 #include <array>
 #include <string_view>
 
