@@ -57,7 +57,7 @@ public:
             advisor_.expectedScore(state, Action{.hold = {true, true, true, true, true}});
         EXPECT_EQ(holdAll.has_value(), mayRoll);
         if (holdAll) {
-            EXPECT_LE(*holdAll, best);
+            EXPECT_LE(*holdAll, best + 1e-9);  // equal where rolling nothing is as good as the best
             ++holdAllPriced;
         }
         // Nothing for what the game does not allow now.

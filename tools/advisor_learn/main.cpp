@@ -1,12 +1,13 @@
 // Learns the advisor's model by self-play and writes it as advisor/learned_model.cpp.
 //
-//   dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--out FILE]
+//   dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--weak-share X] [--out FILE]
 //
 // It starts from what each cell would get if a whole turn were played for it
 // alone, then plays rounds of seeded games with the advisor on the current
 // model and takes, for every cell, how often each score ended up there as the
 // next model. The games of the last round are the most. Then it plays more
-// games to learn the corrections to that model (learn_corrections.h). The
+// games to learn the corrections to that model (learn_corrections.h), with X
+// games from a weaker start for each of them (weak_starts.h). The
 // seeds are fixed, so the same command always writes the same file.
 
 #include <algorithm>
@@ -203,10 +204,11 @@ void writeModel(const Model& model, const std::string& path, const std::string& 
 {
     const PackedModel packed = packModel(model);
     std::ofstream out(path, std::ios::binary);
-    out << "// Made by tools/advisor_learn (" << how << ");\n// see tools/CMakeLists.txt. Do not edit.\n"
+    // The format check leaves the file alone from its first line: how it was made may run long.
+    out << "// clang-format off\n"
+        << "// Made by tools/advisor_learn (" << how << ");\n// see tools/CMakeLists.txt. Do not edit.\n"
         << "// The model packed by packModel (model_codec.h): for each phase and cell, how often\n"
         << "// each score was written there and its mean score by wait; then the corrections.\n"
-        << "// clang-format off\n"
         << "#include <array>\n#include <string_view>\n\n"
         << "#include \"model.h\"\n#include \"model_codec.h\"\n\n"
         << "namespace dakru::advisor {\nnamespace {\n\n";
@@ -234,6 +236,8 @@ int run(int argc, char** argv)
             options.games = std::max(1, std::atoi(argv[i + 1]));
         } else if (name == "--correction-games") {
             options.corrections.games = std::max(0, std::atoi(argv[i + 1]));
+        } else if (name == "--weak-share") {
+            options.corrections.weakShare = std::max(0.0, std::atof(argv[i + 1]));
         } else if (name == "--out") {
             options.out = argv[i + 1];
         } else {
@@ -241,7 +245,8 @@ int run(int argc, char** argv)
         }
     }
     if (!understood) {
-        std::cerr << "usage: dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--out FILE]\n";
+        std::cerr << "usage: dakru_advisor_learn [--rounds N] [--games N] [--correction-games N] [--weak-share X] "
+                     "[--out FILE]\n";
         return 2;
     }
     Model model = startingModel();
@@ -258,7 +263,9 @@ int run(int argc, char** argv)
     learnCorrections(model, options.corrections);
     writeModel(model, options.out,
                std::to_string(options.rounds) + " rounds, " + std::to_string(options.games) + " games in the last, "
-                   + std::to_string(options.corrections.games) + " for the corrections");
+                   + std::to_string(options.corrections.games) + " for the corrections, "
+                   + std::to_string(static_cast<int>(options.corrections.games * options.corrections.weakShare))
+                   + " from weaker starts");
     std::cout << "wrote " << options.out << "\n";
     return 0;
 }
