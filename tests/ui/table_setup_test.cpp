@@ -64,14 +64,17 @@ TEST(TableSetup, EverySeatIsNamedAndComputersByTheirStrength)
     };
     const Case cases[] = {
         {"nobody is one player", {}, {person("Player 1")}},
-        {"blank persons by their seat", {person(" "), computer("x", "easy"), person("\n")},
+        {"blank persons by their seat",
+         {person(" "), computer("x", "easy"), person("\n")},
          {person("Player 1"), computer("Easy", "easy"), person("Player 3")}},
         {"computers sharing a strength are numbered",
          {computer("", "medium"), person("Ann"), computer("Medium", "medium"), computer("", "strong")},
          {computer("Medium 1", "medium"), person("Ann"), computer("Medium 2", "medium"), computer("Strong", "strong")}},
-        {"an unknown strength is a person", {person("Ann"), computer("Bob", "grandmaster")},
+        {"an unknown strength is a person",
+         {person("Ann"), computer("Bob", "grandmaster")},
          {person("Ann"), person("Bob")}},
-        {"at most six", std::vector<Seat>(8, computer("", "easy")),
+        {"at most six",
+         std::vector<Seat>(8, computer("", "easy")),
          {computer("Easy 1", "easy"), computer("Easy 2", "easy"), computer("Easy 3", "easy"),
           computer("Easy 4", "easy"), computer("Easy 5", "easy"), computer("Easy 6", "easy")}},
     };
@@ -175,7 +178,10 @@ protected:
         ASSERT_NE(focus, nullptr);
         QTest::keyClicks(focus, QString::fromUtf8(text));
     }
-    static QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    static QString focused()
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
 };
 
 TEST_F(SetupDialogTest, KeysAloneSetUpTwoPersonsAndAMediumComputer)

@@ -98,8 +98,9 @@ TEST_F(Standings, ShowEveryTotalAndWhoseTurnItIs)
     EXPECT_TRUE(sheet().cells() == engine.gameOf(0).cells);
     EXPECT_EQ(sheet().accessibleName(), "Sheet of Ann");
     const QString reading = sheet().accessibleDescription();
-    EXPECT_TRUE(reading.startsWith(QLatin1String("Ann: score 3.\nOnes: Down 3, Down Up empty, Up empty, Call empty.\n"
-                                                 "Twos: Down 0, Down Up empty")))
+    EXPECT_TRUE(
+        reading.startsWith(QLatin1String("Ann: score 3.\nOnes: Down 3, Down Up empty, Up empty, Call empty.\n"
+                                         "Twos: Down 0, Down Up empty")))
         << reading.toStdString();
     EXPECT_TRUE(reading.contains(QLatin1String("\nUpper sums: Down 3, Down Up 0, Up 0, Call 0; total 3.\n")));
     EXPECT_TRUE(reading.endsWith(QLatin1String("\nScore: 3.")));
@@ -152,10 +153,18 @@ TEST_F(Standings, AnotherTableStartsFromItsPlayerToPlay)
 {
     turn();
     window.choose(2);
-    engine.NewGame_Click(std::vector<Seat>{{"Easy", "easy"}, {"Cy", std::nullopt}});
+    const std::string longest(30, 'W');
+    engine.NewGame_Click(std::vector<Seat>{{longest, std::nullopt}, {"Easy", "easy"}});
     window.refresh();
     EXPECT_EQ(window.chosenSeat(), 0);
-    EXPECT_EQ(lines(players()), (QStringList{"Easy, 0, to play", "Cy, 0"}));
+    const QString name = QString::fromStdString(longest);
+    EXPECT_EQ(lines(players()), (QStringList{name + ", 0, to play", "Easy, 0"}));
+    // The longest name fits the turn line with "to play" after it, cut
+    // short on the screen if need be, never in what is read.
+    const auto* turnLine = window.findChild<QLabel*>(QStringLiteral("Turn"));
+    EXPECT_TRUE(turnLine->text().endsWith(QLatin1String(" to play")));
+    EXPECT_LE(turnLine->fontMetrics().horizontalAdvance(turnLine->text()), turnLine->width());
+    EXPECT_EQ(turnLine->accessibleName(), "Turn 1 of 56: " + name + " to play");
 
     engine.NewGame_Click(std::vector<Seat>{{"Ann", std::nullopt}});
     window.refresh();
@@ -167,8 +176,7 @@ TEST_F(Standings, AnotherTableStartsFromItsPlayerToPlay)
 
 TEST(Ranking, EqualScoresSharePlaceAndTheWinnerIsNamed)
 {
-    const std::vector<Seat> seats{{"Ann", std::nullopt}, {"Strong", "strong"}, {"Bob", std::nullopt},
-                                  {"Easy", "easy"}};
+    const std::vector<Seat> seats{{"Ann", std::nullopt}, {"Strong", "strong"}, {"Bob", std::nullopt}, {"Easy", "easy"}};
     struct Case {
         std::vector<Placing> ranking;
         std::vector<int> places;

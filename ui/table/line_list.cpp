@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QtMath>
 #include <cmath>
 
 #include "chart_style.h"
@@ -49,8 +50,11 @@ public:
         const QStringList cells = index.data(kCellsRole).toStringList();
         const std::vector<QRectF> rects = columnRects(list_.columns(), option.rect);
         for (std::size_t i = 0; i < rects.size() && i < static_cast<std::size_t>(cells.size()); ++i) {
-            painter->drawText(rects[i].adjusted(4, 0, -4, 0), list_.columns()[i].alignment | Qt::AlignVCenter,
-                              cells[static_cast<qsizetype>(i)]);
+            // A long name ends in "..." within its column; the line's reading keeps it whole.
+            const QRectF room = rects[i].adjusted(4, 0, -4, 0);
+            const QString text = painter->fontMetrics().elidedText(cells[static_cast<qsizetype>(i)], Qt::ElideRight,
+                                                                   qFloor(room.width()));
+            painter->drawText(room, list_.columns()[i].alignment | Qt::AlignVCenter, text);
         }
         painter->restore();
     }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "chart_style.h"
 #include "line_list.h"
@@ -86,7 +87,10 @@ RankingWindow::RankingWindow(const std::vector<Seat>& seats, const std::vector<P
     headline->setFont(chartFont(13, true));
     headline->setStyleSheet(QStringLiteral("color: %1").arg(statistics::kAverage.name()));
     headline->setAccessibleName(headline->text());
-    headline->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, kHeadlineHeight);
+    // Winners that share first place may take more than a line.
+    headline->setWordWrap(true);
+    const int headlineHeight = std::max(kHeadlineHeight, headline->heightForWidth(kWidth - 2 * kMargin));
+    headline->setGeometry(kMargin, kMargin, kWidth - 2 * kMargin, headlineHeight);
 
     auto* list = new LineList({{QStringLiteral("Place"), 0.14, Qt::AlignRight},
                                {QStringLiteral("Player"), 0.36, Qt::AlignLeft},
@@ -100,7 +104,7 @@ RankingWindow::RankingWindow(const std::vector<Seat>& seats, const std::vector<P
         list->setLine(i, {QString::number(line.place), line.name, line.kind, QString::number(line.score)},
                       line.reading(), line.place == 1);
     }
-    const int listTop = kMargin + kHeadlineHeight + 8;
+    const int listTop = kMargin + headlineHeight + 8;
     list->setGeometry(kMargin, listTop, kWidth - 2 * kMargin, list->heightFor(static_cast<int>(lines.size())));
     list->setCurrentRow(0);
 

@@ -88,12 +88,14 @@ void StandingsWindow::refresh()
     const int written = writtenCells(engine_.gameOf(toPlay).cells);
     // The turn passes only to a sheet that is not full: a full one ends the game.
     const bool over = written == kCellCount;
+    const QString name = QString::fromStdString(seats[static_cast<std::size_t>(toPlay)].name);
+    const QString turn = QStringLiteral("Turn %1 of %2: %3 to play").arg(written + 1).arg(kCellCount);
+    // A long name ends in "..." on the screen, so that "to play" always shows.
+    const QFontMetrics metrics(turn_->font());
+    const int room = turn_->width() - metrics.horizontalAdvance(turn.arg(QString()));
     turn_->setText(over ? QStringLiteral("The game is over.")
-                        : QStringLiteral("Turn %1 of %2: %3 to play")
-                              .arg(written + 1)
-                              .arg(kCellCount)
-                              .arg(QString::fromStdString(seats[static_cast<std::size_t>(toPlay)].name)));
-    turn_->setAccessibleName(turn_->text());
+                        : turn.arg(metrics.elidedText(name, Qt::ElideRight, room)));
+    turn_->setAccessibleName(over ? turn_->text() : turn.arg(name));
 
     const int count = static_cast<int>(seats.size());
     const QSignalBlocker quiet(players_);
