@@ -35,8 +35,7 @@ QString RankingLine::reading() const
 std::vector<RankingLine> rankingLines(const std::vector<Seat>& seats, const std::vector<Placing>& ranking)
 {
     std::vector<RankingLine> lines;
-    for (std::size_t i = 0; i < ranking.size(); ++i) {
-        const Placing& placing = ranking[i];
+    for (const Placing& placing : ranking) {
         const auto seat = static_cast<std::size_t>(placing.seat);
         if (seat >= seats.size()) {
             continue;
