@@ -9,6 +9,7 @@
 
 #include "dialogs.h"
 #include "score_dialogs.h"
+#include "table_dialogs.h"
 
 namespace dakru::ui::testing {
 namespace {
@@ -39,6 +40,7 @@ TEST(Boxes, TitledWithoutIconAndWithPlainButtonsUnderEveryStyle)
         {"yes or no", [&] { dialogs.askYesNo(QStringLiteral("New game?")); }},
         {"name", [&] { scoreDialogs.askName(QStringLiteral("You are the 4th one\r\nEnter your name"), {}); }},
         {"score message", [&] { scoreDialogs.showMessage(QStringLiteral("Not saved.")); }},
+        {"setup", [&] { table::QtTableDialogs().askSetup({}); }},
     };
     for (const auto& [what, open] : boxes) {
         SCOPED_TRACE(what);
