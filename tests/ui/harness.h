@@ -17,6 +17,7 @@
 #include "dialogs.h"
 #include "form1.h"
 #include "score_dialogs.h"
+#include "table_dialogs.h"
 #include "table_file.h"
 
 // Readable texts in failure messages.
@@ -73,6 +74,18 @@ public:
     QStringList offers;  // the text each prompt started with
     QStringList messages;
     QStringList alerts;  // windows that asked for attention
+};
+
+// The setup of a table: answers with `answer` and keeps what it was offered.
+class ScriptedTableDialogs final : public table::TableDialogs {
+public:
+    std::optional<std::vector<Seat>> askSetup(const std::vector<Seat>& last) override
+    {
+        offered.push_back(last);
+        return answer;
+    }
+    std::optional<std::vector<Seat>> answer;
+    std::vector<std::vector<Seat>> offered;
 };
 
 // Dice faces in the order they are thrown; sixes once the script runs out.
@@ -154,7 +167,7 @@ public:
     void start()
     {
         form = std::make_unique<Form1>(
-            Form1Services{cues, dice, dialogs, scoreDialogs, picturesDir, tableFile, playerDir});
+            Form1Services{cues, dice, dialogs, scoreDialogs, tableDialogs, picturesDir, tableFile, playerDir});
         form->show();
         form->Form_Load();
         form->takeKeptGame();
@@ -219,6 +232,7 @@ public:
     RecordingCuePlayer cues;
     ScriptedDialogs dialogs;
     ScriptedScoreDialogs scoreDialogs;
+    ScriptedTableDialogs tableDialogs;
     ScriptedDice dice;
     std::unique_ptr<Form1> form;
 };

@@ -65,8 +65,8 @@ protected:
         cues = std::make_unique<SdlCuePlayer>(assets / "Sounds");
 
         seedTable();
-        form = std::make_unique<Form1>(
-            Form1Services{*cues, dice, dialogs, scoreDialogs, assets / "Pictures", table, folderPath / "player"});
+        form = std::make_unique<Form1>(Form1Services{*cues, dice, dialogs, scoreDialogs, tableDialogs,
+                                                     assets / "Pictures", table, folderPath / "player"});
         form->show();
         form->Form_Load();
         form->takeKeptGame();
@@ -252,6 +252,7 @@ protected:
     SeededDice dice{random};
     QtDialogs dialogs;
     scores::QtScoreDialogs scoreDialogs;
+    table::QtTableDialogs tableDialogs;
     std::unique_ptr<Form1> form;
     QTimer answerer;
     bool forceYes = false;

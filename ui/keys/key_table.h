@@ -22,7 +22,9 @@ enum class KeyAction {
     HoldDie5,
     About,
     Hint,
-    Statistics
+    Statistics,
+    SetUp,      // who plays the next game: one player or a table
+    Standings,  // the standings of a game at a table
 };
 
 // Die 1 to 5 for the hold actions, 0 for the others.
@@ -48,7 +50,8 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// F1 shows the About window, F4 the statistics; H shows the best move, and H
+// F1 shows the About window, F4 the statistics, F6 the setup of the next
+// game's players, F7 the standings at a table; H shows the best move, and H
 // again on the same position makes it. (Undo is the platform's own shortcut
 // and acts on the press, whatever order its keys are let go in.)
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);

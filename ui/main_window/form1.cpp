@@ -17,11 +17,13 @@
 #include "highlight_frame.h"
 #include "history_database.h"
 #include "main_layout.h"
+#include "ranking_window.h"
 #include "reachable.h"
 #include "sheet_access.h"
 #include "sheet_cursor.h"
 #include "sheet_names.h"
 #include "start_trace.h"
+#include "table_setup.h"
 
 namespace dakru::ui {
 namespace {
@@ -152,6 +154,7 @@ Form1::~Form1()
 {
     delete highScores_.data();
     delete about_.data();
+    delete standings_.data();
 }
 
 void Form1::buildSheet()
@@ -286,6 +289,9 @@ void Form1::redraw()
     cursor_->follow(engine_);
     access_->follow(engine_, cursor_->place());
     showPlayer();
+    if (standings_ && standings_->isVisible()) {
+        standings_->refresh();
+    }
     // Every action and tick ends here: the kept game follows the game as soon
     // as it changes (an unchanged game writes nothing).
     keepGame();
@@ -387,6 +393,11 @@ void Form1::G_Click(int k)
         }
         break;
     case 2: {
+        // NEW with Shift sets up who plays, as F6 does.
+        if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier)) {
+            SetUp_Click();
+            break;
+        }
         // On a fresh sheet before the first roll, NEW simply plays.
         const QString grandTotal = labels_.grandTotal->text();
         // A game kept from the last run is not fresh: NEW asks, then starts afresh.
@@ -511,12 +522,45 @@ void Form1::UndoLast()
 
 // NEW and F2. A finished game's score that waits for a high-score window in
 // the background brings that window forward, so that NEW is never silent.
-void Form1::NewGame_Click()
+// `table`: the players the setup chose; else the last game's play again.
+void Form1::NewGame_Click(std::optional<std::vector<Seat>> table)
 {
-    engine_.NewGame_Click();
+    const bool wasTable = engine_.tableGame();
+    engine_.NewGame_Click(std::move(table));
     if (highScores_) {
         highScores_->bringWaitingScoreForward();
     }
+    // A new game at a table opens its standings beside the main window.
+    if (engine_.tableGame() && engine_.rollVisible() && (!wasTable || !standings_)) {
+        Standings_Click();
+        activateWindow();
+    }
+}
+
+// F6, or NEW with Shift: who plays the next game, offered as it was last set
+// up; the new game then starts as NEW starts one, after its question.
+void Form1::SetUp_Click()
+{
+    const std::vector<Seat> last = table::setupFromSettings(playerFiles_.settings()).value_or(std::vector<Seat>{});
+    const std::optional<std::vector<Seat>> chosen = services_.tableDialogs.askSetup(last);
+    if (!chosen) {
+        return;
+    }
+    playerFiles_.remember(table::setupToSettings(*chosen));
+    NewGame_Click(*chosen);
+}
+
+// F7: the standings of a game at a table.
+void Form1::Standings_Click()
+{
+    if (!standings_) {
+        standings_ = new table::StandingsWindow(engine_);
+        standings_->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    standings_->refresh();
+    standings_->show();
+    standings_->raise();
+    standings_->activateWindow();
 }
 
 // H shows the best move: the dice to hold framed, the cell to write or call
@@ -599,6 +643,8 @@ void Form1::Form_KeyUp(KeyAction action)
     case KeyAction::About: Info_Click(); break;
     case KeyAction::Hint: ShowHint(); return;
     case KeyAction::Statistics: Statistics_Click(); break;
+    case KeyAction::SetUp: SetUp_Click(); break;
+    case KeyAction::Standings: Standings_Click(); break;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:
@@ -686,6 +732,9 @@ void Form1::closeEvent(QCloseEvent* event)
     if (statistics_) {
         statistics_->close();
     }
+    if (standings_) {
+        standings_->close();
+    }
     timer1_.stop();
     timer2_.stop();
     keepGame();
@@ -764,6 +813,10 @@ void Form1::recordFinishedGame(const GameState& game, const GameRecord&, const s
 // computer's never, nor the score of a person the hint helped.
 void Form1::handOverTable(const std::vector<Placing>& ranking)
 {
+    auto* standing = new table::RankingWindow(engine_.table(), ranking);
+    standing->setObjectName(QStringLiteral("Ranking"));
+    standing->show();
+    standing->raise();
     std::vector<scores::PendingScore> entries;
     for (const Placing& placing : ranking) {
         const Seat& seat = engine_.table()[static_cast<std::size_t>(placing.seat)];

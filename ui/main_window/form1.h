@@ -23,7 +23,9 @@
 #include "random_source.h"
 #include "sheet_labels.h"
 #include "shell.h"
+#include "standings_window.h"
 #include "statistics_window.h"
+#include "table_dialogs.h"
 #include "write_trouble.h"
 
 namespace dakru::ui {
@@ -40,6 +42,7 @@ struct Form1Services {
     RandomSource& random;
     Dialogs& dialogs;
     scores::ScoreDialogs& scoreDialogs;
+    table::TableDialogs& tableDialogs;
     std::filesystem::path picturesDir;
     std::filesystem::path tableFile;
     std::filesystem::path playerDir;  // the kept game and the settings; empty keeps nothing
@@ -75,6 +78,7 @@ public:
     scores::HighScoreWindow* highScoreWindow() const { return highScores_; }
     AboutWindow* aboutWindow() const { return about_; }
     statistics::StatisticsWindow* statisticsWindow() const { return statistics_; }
+    table::StandingsWindow* standingsWindow() const { return standings_; }
 
     // Shell.
     void playCue(Cue cue) override;
@@ -110,7 +114,9 @@ private:
     bool WriteAtCursor();
     void Cell_Click(Column column, int row);
     void UndoLast();
-    void NewGame_Click();
+    void NewGame_Click(std::optional<std::vector<Seat>> table = std::nullopt);
+    void SetUp_Click();
+    void Standings_Click();
     void ShowHint();
     void HighScores_Click();
     void Info_Click();
@@ -149,6 +155,7 @@ private:
     QPointer<scores::HighScoreWindow> highScores_;
     QPointer<AboutWindow> about_;
     QPointer<statistics::StatisticsWindow> statistics_;
+    QPointer<table::StandingsWindow> standings_;
 };
 
 }  // namespace dakru::ui

@@ -72,42 +72,53 @@ void PlayerFiles::failed(const char* what, const std::filesystem::path& file, co
     }
 }
 
-bool PlayerFiles::soundOff()
+QMap<QString, QVariant> PlayerFiles::settings()
 {
+    QMap<QString, QVariant> values;
     if (folder_.empty()) {
-        return false;
+        return values;
     }
     if (!plainOrAbsent(file(kSettingsFile))) {
-        report("ignoring the settings in", file(kSettingsFile), kNotPlain);
-        settingsRefused_ = true;
-        return false;
+        if (!std::exchange(settingsRefused_, true)) {
+            report("ignoring the settings in", file(kSettingsFile), kNotPlain);
+        }
+        return values;
     }
-    return QSettings(qtPath(file(kSettingsFile)), QSettings::IniFormat).value(kSoundOffKey, false).toBool();
+    const QSettings current(qtPath(file(kSettingsFile)), QSettings::IniFormat);
+    for (const QString& key : current.allKeys()) {
+        values.insert(key, current.value(key));
+    }
+    return values;
 }
 
-void PlayerFiles::rememberSoundOff(bool off)
+void PlayerFiles::remember(const QMap<QString, QVariant>& changed)
 {
     const std::filesystem::path path = file(kSettingsFile);
     if (folder_.empty() || settingsRefused_) {
         return;
     }
     if (!plainOrAbsent(path)) {
-        report("could not remember the sound switch in", path, kNotPlain);
+        report("could not remember the settings in", path, kNotPlain);
         settingsRefused_ = true;
         return;
     }
-    // The settings the file holds stay as they are; only the switch changes.
-    QMap<QString, QVariant> values;
-    const QSettings current(qtPath(path), QSettings::IniFormat);
-    for (const QString& key : current.allKeys()) {
-        values.insert(key, current.value(key));
-    }
-    values.insert(kSoundOffKey, off);
+    QMap<QString, QVariant> values = settings();
+    values.insert(changed);
     QDir().mkpath(qtPath(folder_));
     const QByteArray text = settingsText(values);
     if (const auto error = storage::replaceFile(path, std::string_view(text.constData(), text.size()))) {
-        failed("could not remember the sound switch in", path, *error);
+        failed("could not remember the settings in", path, *error);
     }
+}
+
+bool PlayerFiles::soundOff()
+{
+    return settings().value(kSoundOffKey, false).toBool();
+}
+
+void PlayerFiles::rememberSoundOff(bool off)
+{
+    remember({{kSoundOffKey, off}});
 }
 
 std::optional<PlayerFiles::Kept> PlayerFiles::takeKeptGame()

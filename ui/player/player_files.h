@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QMap>
+#include <QString>
+#include <QVariant>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -31,6 +34,10 @@ public:
 
     bool soundOff();
     void rememberSoundOff(bool off);
+    // Every setting as the file holds it ("section/name" keys); `remember`
+    // changes the ones given and keeps the others.
+    QMap<QString, QVariant> settings();
+    void remember(const QMap<QString, QVariant>& values);
 
     // Makes this copy of the program the keeper of the kept game, by a lock
     // beside its file that lasts while this copy runs (one that no running

@@ -15,6 +15,7 @@ Game::Game(const GameFolders& folders)
           .random = random_,
           .dialogs = dialogs_,
           .scoreDialogs = scoreDialogs_,
+          .tableDialogs = tableDialogs_,
           .picturesDir = folders.data / "Pictures",
           .tableFile = folders.tableFile,
           .playerDir = folders.player,

@@ -7,6 +7,7 @@
 #include "random_source.h"
 #include "score_dialogs.h"
 #include "sdl_cue_player.h"
+#include "table_dialogs.h"
 
 namespace dakru::ui {
 
@@ -36,6 +37,7 @@ private:
     EntropyRandomSource random_;
     QtDialogs dialogs_;
     scores::QtScoreDialogs scoreDialogs_;
+    table::QtTableDialogs tableDialogs_;
     Form1 form_;
 };
 

@@ -1,0 +1,143 @@
+// A game at a table on the main window: set up by F6 (or NEW with Shift),
+// two persons and two computers playing to the end by keys alone, the
+// computer's turns hurried by the roll key, the ranking and every person's
+// score entered best first; and the whole table kept over a restart in the
+// middle of a computer's turn.
+#include "harness.h"
+#include "kept_game_codec.h"
+#include "reachable.h"
+#include "sheet_names.h"
+#include "standings_window.h"
+
+namespace dakru::ui::testing {
+namespace {
+
+const std::vector<Seat> kFour{{"Ann", std::nullopt}, {"Easy", "easy"}, {"Bob", std::nullopt}, {"Strong", "strong"}};
+
+class TablePlayTest : public Form1Test {
+protected:
+    void setUpFour()
+    {
+        tableDialogs.answer = kFour;
+        keyUp(Qt::Key_F6);
+    }
+    // A person's turn by keys: a roll, then Enter on the first cell the
+    // cursor offers (twice on a Call cell: the call, then the write).
+    void personTurnByKeys()
+    {
+        const int seat = form->engine().seatToPlay();
+        const int written = writtenCells(form->engine().gameState().cells);
+        keyUp(Qt::Key_Space);
+        if (!dialogs.messages.isEmpty() && dialogs.messages.back() == "You must place a call first !") {
+            dialogs.messages.removeLast();
+        }
+        keyUp(Qt::Key_Right);
+        while (writtenCells(form->engine().gameOf(seat).cells) == written) {
+            keyUp(Qt::Key_Return);
+        }
+    }
+};
+
+TEST_F(TablePlayTest, TwoPersonsAndTwoComputersPlayToTheEndByKeys)
+{
+    setUpFour();
+    ASSERT_EQ(tableDialogs.offered.size(), 1U);
+    EXPECT_TRUE(tableDialogs.offered[0].empty()) << "the first setup offers one player";
+    EXPECT_EQ(dialogs.questions, QStringList{QStringLiteral("Are you sure you want to play a New Game?")});
+    ASSERT_TRUE(form->engine().tableGame());
+    ASSERT_NE(form->standingsWindow(), nullptr);
+    EXPECT_TRUE(form->standingsWindow()->isVisible());
+    EXPECT_EQ(text("PlayerName"), "Ann");
+
+    for (int turns = 0; turns < 4 * kCellCount + 8 && form->engine().rollVisible(); ++turns) {
+        const bool last = writtenCells(form->engine().gameState().cells) == kCellCount - 1;
+        if (writtenCells(form->engine().gameState().cells) == kCellCount) {
+            form->Timer2_Timer();
+            // The table's window takes the scores when it is activated.
+            QTRY_VERIFY_WITH_TIMEOUT(!form->engine().rollVisible(), 10000);
+        } else if (form->engine().computerToPlay()) {
+            const int seat = form->engine().seatToPlay();
+            keyUp(Qt::Key_H);
+            EXPECT_EQ(widget("Hint")->accessibleName(), "No hint: the computer is playing its turn");
+            keyUp(Qt::Key_Space);  // hurries the whole turn
+            EXPECT_TRUE(last || form->engine().seatToPlay() != seat) << "the computer's turn ended";
+        } else {
+            personTurnByKeys();
+        }
+    }
+    ASSERT_FALSE(form->engine().rollVisible()) << "the game did not end";
+    for (int seat = 0; seat < 4; ++seat) {
+        EXPECT_EQ(writtenCells(form->engine().gameOf(seat).cells), kCellCount);
+    }
+    QWidget* ranking = QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("Ranking"))
+                return window;
+        }
+        return static_cast<QWidget*>(nullptr);
+    }();
+    ASSERT_NE(ranking, nullptr);
+    EXPECT_TRUE(ranking->isVisible());
+    // Each person's score was offered to the table with the person's name, best first.
+    ASSERT_EQ(scoreDialogs.offers.size(), 2);
+    const int ann = computeTotals(form->engine().gameOf(0).cells).grandTotal;
+    const int bob = computeTotals(form->engine().gameOf(2).cells).grandTotal;
+    EXPECT_EQ(scoreDialogs.offers, (bob > ann ? QStringList{"Bob", "Ann"} : QStringList{"Ann", "Bob"}));
+    const scores::HighScoreTable table = scores::readTable(tableFile);
+    EXPECT_EQ(std::ranges::count_if(table, [](const std::string& e) { return e.ends_with(" - Ann"); }), 1);
+    EXPECT_EQ(std::ranges::count_if(table, [](const std::string& e) { return e.ends_with(" - Easy"); }), 0);
+    ranking->close();
+
+    // The next setup is offered as this one was.
+    tableDialogs.answer.reset();
+    keyUp(Qt::Key_F6);
+    ASSERT_EQ(tableDialogs.offered.size(), 2U);
+    EXPECT_EQ(tableDialogs.offered[1], kFour);
+}
+
+// The person's clicks wait while the computer plays; the computer plays on by
+// itself at its pace; Ctrl+Z never takes back its moves.
+TEST_F(TablePlayTest, TheComputerPlaysAtItsPaceAndThePersonWaits)
+{
+    tableDialogs.answer = std::vector<Seat>{{"Ann", std::nullopt}, {"Easy", "easy"}};
+    keyUp(Qt::Key_F6);
+    roll({1, 1, 2, 3, 4});
+    click(cellName(Column::Down, 1));
+    ASSERT_TRUE(form->engine().computerToPlay());
+    keyUp(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(form->engine().computerToPlay()) << "Ann's write comes back before the computer rolls";
+    click(cellName(Column::Down, 1));
+
+    click(cellName(Column::DownUp, 1));
+    click("Kocka1p");
+    EXPECT_EQ(form->engine().RollCount().value_or(0), 0) << "the person's clicks wait";
+    QTRY_VERIFY_WITH_TIMEOUT(!form->engine().computerToPlay(), 20000);
+    EXPECT_EQ(writtenCells(form->engine().gameOf(1).cells), 1);
+    keyUp(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(writtenCells(form->engine().gameOf(1).cells), 1) << "a computer's write is never taken back";
+}
+
+// Killed in the middle of a computer's turn (a close here: nothing is
+// written at a close that was not written before), the table comes back
+// whole at the next start, and the computer goes on from its dice.
+TEST_F(TablePlayTest, TheTableIsKeptOverARestartInAComputersTurn)
+{
+    tableDialogs.answer = std::vector<Seat>{{"Ann", std::nullopt}, {"Strong", "strong"}};
+    keyUp(Qt::Key_F6);
+    roll({1, 1, 2, 3, 4});
+    click(cellName(Column::Down, 1));
+    form->engine().Roll_Click();  // the computer's first roll, as its pace would make it
+    const std::optional<TableGames> before = form->engine().tableToKeep();
+    ASSERT_TRUE(before);
+    restart();
+    EXPECT_TRUE(form->engine().keptGameWaiting());
+    keyUp(Qt::Key_Space);
+    EXPECT_EQ(form->engine().tableToKeep(), before);
+    EXPECT_TRUE(form->engine().computerToPlay());
+    keyUp(Qt::Key_Space);
+    EXPECT_FALSE(form->engine().computerToPlay());
+    EXPECT_EQ(writtenCells(form->engine().gameOf(1).cells), 1);
+}
+
+}  // namespace
+}  // namespace dakru::ui::testing
