@@ -14,6 +14,7 @@
 #include "click_label.h"
 #include "cover.h"
 #include "grid_lines.h"
+#include "first_frame.h"
 #include "highlight_frame.h"
 #include "history_database.h"
 #include "main_layout.h"
@@ -92,7 +93,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
       writeTrouble_(services_.dialogs, *this),
       playerFiles_(services_.playerDir, [this](const storage::WriteError& error) { writeTrouble_.report(error); }),
       history_(services_.playerDir.empty() ? std::filesystem::path()
-                                           : services_.playerDir / history::HistoryDatabase::kFileName),
+                                           : services_.playerDir / history::HistoryDatabase::kFileName,
+               [this](const storage::WriteError& error) { writeTrouble_.report(error); }),
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
@@ -233,6 +235,8 @@ void Form1::Form_Load()
 {
     engine_.Form_Load();
     redraw();
+    // Games an earlier run could not record, once the window is on the screen.
+    afterFirstFrame(*this, [this] { history_.recordKeptAside(); });
 }
 
 void Form1::redraw()
@@ -560,13 +564,19 @@ void Form1::Info_Click()
     about_->activateWindow();
 }
 
-// The figures are read afresh each time, so that a game just finished is among them.
+// The figures are read afresh each time, so that a game just finished is among
+// them; off the window's thread, while the window says it waits for them.
 void Form1::Statistics_Click()
 {
     if (statistics_) {
         statistics_->close();
     }
-    statistics_ = new statistics::StatisticsWindow(history_.games());
+    statistics_ = new statistics::StatisticsWindow();
+    history_.read([window = statistics_](const history::HistoryContents& contents) {
+        if (window) {
+            window->showHistory(contents);
+        }
+    });
     statistics_->show();
     statistics_->raise();
     statistics_->activateWindow();

@@ -67,6 +67,8 @@ public:
     scores::HighScoreWindow* highScoreWindow() const { return highScores_; }
     AboutWindow* aboutWindow() const { return about_; }
     statistics::StatisticsWindow* statisticsWindow() const { return statistics_; }
+    // The finished games' history, recorded and read off this window's thread.
+    const statistics::GameHistory& gameHistory() const { return history_; }
 
     // Shell.
     void playCue(Cue cue) override;
