@@ -71,7 +71,15 @@ void upgrade(sqlite3* db)
             throw SqlError(SQLITE_NOTADB, "not a game history: it holds other tables");
         }
         for (int version = found; version < HistoryDatabase::kSchemaVersion; ++version) {
-            sql::exec(db, upgradeStep(version));
+            try {
+                sql::exec(db, upgradeStep(version));
+            } catch (const SqlError& error) {
+                // A file that claims a schema it does not have is no history of ours.
+                if ((error.code & 0xff) != SQLITE_ERROR) {
+                    throw;
+                }
+                throw SqlError(SQLITE_NOTADB, std::string("not a game history: ") + error.what());
+            }
         }
         if (found < HistoryDatabase::kSchemaVersion) {
             sql::exec(db, "PRAGMA user_version = " + std::to_string(HistoryDatabase::kSchemaVersion));
@@ -107,6 +115,20 @@ void bindText(sqlite3_stmt* statement, int n, const std::string& text)
     } else {
         sqlite3_bind_text(statement, n, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
     }
+}
+
+// SQLite cannot open the log beside the file when its folder may not be
+// written: to the player, that history is read-only.
+HistoryError errorAt(const std::filesystem::path& file, const SqlError& error)
+{
+    HistoryError result = sql::errorOf(error);
+    if ((error.code & 0xff) == SQLITE_CANTOPEN) {
+        const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+        if (::access(folder.c_str(), W_OK) != 0 || ::access(file.c_str(), W_OK) != 0) {
+            result.trouble = Trouble::ReadOnly;
+        }
+    }
+    return result;
 }
 
 }  // namespace
@@ -235,11 +257,11 @@ std::optional<HistoryDatabase> HistoryDatabase::open(const std::filesystem::path
                 return history;
             }
             if (why != nullptr) {
-                *why = sql::errorOf(error);
+                *why = errorAt(file, error);
             }
             return std::nullopt;
         }
-        return refuse(sql::errorOf(error));
+        return refuse(errorAt(file, error));
     }
 }
 
@@ -319,10 +341,10 @@ std::optional<HistoryError> HistoryDatabase::add(const FinishedGame& game)
         const SqlError error(rc, sqlite3_errmsg(db), sqlite3_system_errno(db));
         if (!sql::isDamage(rc) || attempt > 0) {
             say("cannot record the game in " + file_.string() + ": " + error.what());
-            return sql::errorOf(error);
+            return errorAt(file_, error);
         }
         if (!startAfresh(error.what())) {
-            return sql::errorOf(error);
+            return errorAt(file_, error);
         }
     }
     return HistoryError{Trouble::Unusable, "no history is open", 0};
