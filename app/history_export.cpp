@@ -57,7 +57,7 @@ std::string troubleLine(const fs::path& file, const history::HistoryError& error
 
 }  // namespace
 
-int exportHistory(const fs::path& playerFolder, const fs::path& csvFile)
+int exportHistory(const fs::path& playerFolder, const fs::path& csvFile, std::chrono::milliseconds wait)
 {
     const fs::path historyFile = playerFolder / history::HistoryDatabase::kFileName;
     const bool toOutput = csvFile == "-";
@@ -73,7 +73,7 @@ int exportHistory(const fs::path& playerFolder, const fs::path& csvFile)
         }
     }
 
-    const history::HistoryContents contents = history::readHistory(historyFile);
+    const history::HistoryContents contents = history::readHistory(historyFile, {wait});
     if (contents.error) {
         say(troubleLine(historyFile, *contents.error));
         return 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 
 namespace dakru::app {
@@ -12,6 +13,8 @@ namespace dakru::app {
 // (busy beyond the wait, a newer version's, no permission) or the file cannot
 // be written; 2 when FILE is the history itself or its log. Each said in one
 // line on standard error.
-int exportHistory(const std::filesystem::path& playerFolder, const std::filesystem::path& csvFile);
+// `wait`: how long a history busy in another copy is waited for.
+int exportHistory(const std::filesystem::path& playerFolder, const std::filesystem::path& csvFile,
+                  std::chrono::milliseconds wait = std::chrono::seconds(5));
 
 }  // namespace dakru::app

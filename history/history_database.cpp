@@ -110,10 +110,17 @@ void say(const std::string& line)
 
 void bindText(sqlite3_stmt* statement, int n, const std::string& text)
 {
+    sqlite3_bind_text(statement, n, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// An identity or a record that is not there is NULL: games without identities
+// are never taken for one another.
+void bindTextOrNull(sqlite3_stmt* statement, int n, const std::string& text)
+{
     if (text.empty()) {
         sqlite3_bind_null(statement, n);
     } else {
-        sqlite3_bind_text(statement, n, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        bindText(statement, n, text);
     }
 }
 
@@ -176,10 +183,13 @@ struct HistoryDatabase::Connection {
         // Preparing checks that the file holds our table with every column we
         // need; a file without them is some other database, not a history.
         try {
-            made->insert = sql::prepare(db, std::string("INSERT OR IGNORE INTO games(") + sql::kFixedColumns
-                                                + sql::valueColumns(", ", "") + ") VALUES(" + placeholders + ")");
-            made->select = sql::prepare(db, std::string("SELECT ") + sql::kFixedColumns
-                                                + sql::valueColumns(", ", "") + " FROM games ORDER BY id");
+            // Only a game of the same identity is left out: any other refusal
+            // (a value missing) stays an error, never a game silently lost.
+            made->insert =
+                sql::prepare(db, std::string("INSERT INTO games(") + sql::kFixedColumns + sql::valueColumns(", ", "")
+                                     + ") VALUES(" + placeholders + ") ON CONFLICT(game_id) DO NOTHING");
+            made->select = sql::prepare(db, std::string("SELECT ") + sql::kFixedColumns + sql::valueColumns(", ", "")
+                                                + " FROM games ORDER BY id");
         } catch (const SqlError& error) {
             if ((error.code & 0xff) != SQLITE_ERROR) {
                 throw;
@@ -321,8 +331,8 @@ std::optional<HistoryError> HistoryDatabase::add(const FinishedGame& game)
         sqlite3_bind_int(insert, ++n, game.finalScore);
         bindText(insert, ++n, game.version);
         sqlite3_bind_int(insert, ++n, game.assisted ? 1 : 0);
-        bindText(insert, ++n, game.gameId);
-        bindText(insert, ++n, game.record);
+        bindTextOrNull(insert, ++n, game.gameId);
+        bindTextOrNull(insert, ++n, game.record);
         for (const int value : game.cells) {
             sqlite3_bind_int(insert, ++n, value);
         }
