@@ -196,6 +196,23 @@ std::optional<storage::WriteError> KeptAside::add(const FinishedGame& game)
 {
     const std::lock_guard lock(mutex_);
     merge(unwritten_, game);
+    return writeUnwritten();
+}
+
+bool KeptAside::allOnDisk()
+{
+    const std::lock_guard lock(mutex_);
+    return unwritten_.empty();
+}
+
+std::optional<storage::WriteError> KeptAside::writeAgain()
+{
+    const std::lock_guard lock(mutex_);
+    return unwritten_.empty() ? std::nullopt : writeUnwritten();
+}
+
+std::optional<storage::WriteError> KeptAside::writeUnwritten()
+{
     std::vector<FinishedGame> all = onDisk();
     for (const FinishedGame& waiting : unwritten_) {
         merge(all, waiting);

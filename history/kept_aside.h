@@ -33,6 +33,11 @@ public:
     // Every game kept aside, on the disk or only here.
     std::vector<FinishedGame> games();
 
+    // Whether every game kept aside is on the disk (none only in memory).
+    bool allOnDisk();
+    // Tries again to put the games only in memory on the disk.
+    std::optional<storage::WriteError> writeAgain();
+
     // Takes out the games of these identities; the file goes once it is empty.
     std::optional<storage::WriteError> remove(const std::set<std::string>& ids);
 
@@ -40,6 +45,7 @@ public:
 
 private:
     std::vector<FinishedGame> onDisk() const;
+    std::optional<storage::WriteError> writeUnwritten();  // under the lock
 
     std::mutex mutex_;
     std::filesystem::path file_;

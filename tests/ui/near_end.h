@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -66,16 +70,34 @@ inline void writeTheLastCell(Harness& harness)
     harness.form->Timer1_Timer();
 }
 
+// Runs the event loop until `done`, going on as soon as an event comes rather
+// than in steps of ten milliseconds: the fault-injection run waits thousands
+// of times.
+inline bool waitUntil(const std::function<bool()>& done)
+{
+    QTimer wake;  // so that a wait for events ends now and then, to look at the clock
+    wake.start(20);
+    const QDeadlineTimer deadline(10000);
+    while (!done()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
 // Until every recording and reading under way has been answered, the one
 // after the first frame of a start included.
 inline bool historySettles(const Harness& harness)
 {
-    if (!QTest::qWaitForWindowExposed(harness.form.get())) {
+    if (!waitUntil([&] { return harness.form->windowHandle() && harness.form->windowHandle()->isExposed(); })) {
         return false;
     }
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    return QTest::qWaitFor([&] { return harness.form->gameHistory().idle(); }, 10000);
+    return waitUntil([&] { return harness.form->gameHistory().idle(); });
 }
 
 inline std::vector<history::FinishedGame> historyGames(const Harness& harness)

@@ -13,8 +13,8 @@
 #include "caption_reading.h"
 #include "click_label.h"
 #include "cover.h"
-#include "grid_lines.h"
 #include "first_frame.h"
+#include "grid_lines.h"
 #include "highlight_frame.h"
 #include "history_database.h"
 #include "main_layout.h"
@@ -265,8 +265,15 @@ void Form1::redraw()
     access_->follow(engine_, cursor_->place());
     // Every action and tick ends here: the kept game follows the game as soon
     // as it changes (an unchanged game writes nothing).
-    playerFiles_.keep(engine_.gameToKeep());
+    keepGame();
     history_.follow(engine_.gameState());
+}
+
+// A finished game that the disk took neither aside nor into the history stays
+// in the kept file, so that the next start hands it over again.
+void Form1::keepGame()
+{
+    playerFiles_.keep(engine_.gameToKeep(), history_.finishedGamesOnDisk());
 }
 
 void Form1::Timer1_Timer()
@@ -532,7 +539,7 @@ scores::HighScoreWindow& Form1::highScores()
             .scoreTaking =
                 [this] {
                     engine_.ScoreTaken();
-                    playerFiles_.keep(engine_.gameToKeep());
+                    keepGame();
                 },
             .hideRoll =
                 [this] {
@@ -601,7 +608,7 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     timer1_.stop();
     timer2_.stop();
-    playerFiles_.keep(engine_.gameToKeep());
+    keepGame();
     event->accept();
     QCoreApplication::quit();
 }

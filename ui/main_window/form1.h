@@ -110,6 +110,7 @@ private:
     void Exitb_Click();
     scores::HighScoreWindow& highScores();
     void redraw();
+    void keepGame();
 
     Form1Services services_;
     Engine engine_;

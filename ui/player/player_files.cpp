@@ -169,7 +169,7 @@ std::optional<GameState> PlayerFiles::takeKeptGame()
     return decoded.state;
 }
 
-void PlayerFiles::keep(const std::optional<GameState>& game)
+void PlayerFiles::keep(const std::optional<GameState>& game, bool mayDrop)
 {
     if (!keeping_ || game == kept_) {
         return;
@@ -187,6 +187,9 @@ void PlayerFiles::keep(const std::optional<GameState>& game)
         return !error;
     };
     if (!game) {
+        if (!mayDrop) {
+            return;
+        }
         // A damaged file stays for whoever can read it until there is a game to keep.
         if (!keptFileIgnored_ && !drop()) {
             if (!std::exchange(writeFailing_, true)) {
@@ -203,7 +206,7 @@ void PlayerFiles::keep(const std::optional<GameState>& game)
     if (const std::optional<storage::WriteError> error = storage::replaceFile(path, text, durability)) {
         // A game whose score the table is taking must not come back as one
         // still to be entered: without its new state on the disk, it goes.
-        if (game->scoreTaken && drop()) {
+        if (game->scoreTaken && mayDrop && drop()) {
             kept_.reset();
         }
         if (!std::exchange(writeFailing_, true)) {

@@ -41,8 +41,10 @@ public:
     // Keeps the game, or, with none to keep, drops the kept one, whenever it
     // differs from what was kept last. Written whole to a temporary name and
     // renamed, so a failed write or a kill leaves the old file whole; a write
-    // that failed is tried again at the next change.
-    void keep(const std::optional<GameState>& game);
+    // that failed is tried again at the next change. Without `mayDrop` (the
+    // finished game is not yet on the disk anywhere else) the kept file is
+    // never removed: the next start then hands that game over again.
+    void keep(const std::optional<GameState>& game, bool mayDrop = true);
 
     // Called now and then while the game runs: shows copies of the game on
     // other hosts sharing this folder that this one still keeps the game.

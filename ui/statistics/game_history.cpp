@@ -174,6 +174,20 @@ void GameHistory::handedOver(const GameState& state)
     recordKeptAside();
 }
 
+bool GameHistory::finishedGamesOnDisk()
+{
+    if (keptAside_.allOnDisk()) {
+        return true;
+    }
+    // Asked at every tick: a full disk is tried again now and then, not each time.
+    const auto now = std::chrono::steady_clock::now();
+    if (lastKeptAsideTry_ && now - *lastKeptAsideTry_ < std::chrono::seconds(2)) {
+        return false;
+    }
+    lastKeptAsideTry_ = now;
+    return !keptAside_.writeAgain();
+}
+
 void GameHistory::recordKeptAside()
 {
     if (file_.empty()) {

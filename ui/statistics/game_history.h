@@ -59,6 +59,12 @@ public:
     // in the history by its identity, across runs too).
     void handedOver(const GameState& state);
 
+    // Whether every finished game of this run is on the disk, kept aside or
+    // recorded. Until it is, the kept game must not go: the next start hands
+    // a finished game over again from it. Tries again first to keep aside
+    // what the disk refused.
+    bool finishedGamesOnDisk();
+
     // Has the games an earlier run kept aside recorded: at start, once the
     // first frame is on the screen.
     void recordKeptAside();
@@ -91,6 +97,7 @@ private:
     history::KeptAside keptAside_;
     std::optional<std::chrono::steady_clock::time_point> started_;
     bool recorded_ = false;
+    std::optional<std::chrono::steady_clock::time_point> lastKeptAsideTry_;
     int pending_ = 0;  // jobs posted and not yet answered; the window's thread only
     QObject answers_;  // lives on the window's thread: the worker's answers are delivered there
     std::unique_ptr<HistoryWorker> worker_;
