@@ -66,8 +66,8 @@ int exportHistory(const fs::path& playerFolder, const fs::path& csvFile, std::ch
             fs::path part = historyFile;
             part += companion;
             if (sameFile(csvFile, part)) {
-                say(csvFile.string() + " is the game history itself (" + part.string()
-                    + "); export it to another file");
+                const std::string which = *companion == '\0' ? "" : " (its " + part.filename().string() + ")";
+                say(csvFile.string() + " is the game history itself" + which + "; export it to another file");
                 return 2;
             }
         }
