@@ -76,7 +76,9 @@ const sqlite3_io_methods kMethods = {
     [](sqlite3_file* f, int region, int size, int extend, void volatile** memory) {
         return realMethods(f).xShmMap(realFile(f), region, size, extend, memory);
     },
-    [](sqlite3_file* f, int offset, int n, int flags) { return realMethods(f).xShmLock(realFile(f), offset, n, flags); },
+    [](sqlite3_file* f, int offset, int n, int flags) {
+        return realMethods(f).xShmLock(realFile(f), offset, n, flags);
+    },
     [](sqlite3_file* f) { realMethods(f).xShmBarrier(realFile(f)); },
     [](sqlite3_file* f, int remove) { return realMethods(f).xShmUnmap(realFile(f), remove); },
     [](sqlite3_file* f, sqlite3_int64 offset, int amount, void** page) {
@@ -109,7 +111,9 @@ sqlite3_vfs makeVfs(sqlite3_vfs* real)
         wrapped->base.pMethods = wrapped->real->pMethods != nullptr ? &kMethods : nullptr;
         return rc;
     };
-    vfs.xDelete = [](sqlite3_vfs* v, const char* name, int sync) { return realVfs(v)->xDelete(realVfs(v), name, sync); };
+    vfs.xDelete = [](sqlite3_vfs* v, const char* name, int sync) {
+        return realVfs(v)->xDelete(realVfs(v), name, sync);
+    };
     vfs.xAccess = [](sqlite3_vfs* v, const char* name, int flags, int* result) {
         return realVfs(v)->xAccess(realVfs(v), name, flags, result);
     };
@@ -122,7 +126,9 @@ sqlite3_vfs makeVfs(sqlite3_vfs* real)
         return realVfs(v)->xDlSym(realVfs(v), handle, symbol);
     };
     vfs.xDlClose = [](sqlite3_vfs* v, void* handle) { realVfs(v)->xDlClose(realVfs(v), handle); };
-    vfs.xRandomness = [](sqlite3_vfs* v, int size, char* out) { return realVfs(v)->xRandomness(realVfs(v), size, out); };
+    vfs.xRandomness = [](sqlite3_vfs* v, int size, char* out) {
+        return realVfs(v)->xRandomness(realVfs(v), size, out);
+    };
     vfs.xSleep = [](sqlite3_vfs* v, int microseconds) { return realVfs(v)->xSleep(realVfs(v), microseconds); };
     vfs.xCurrentTime = [](sqlite3_vfs* v, double* now) { return realVfs(v)->xCurrentTime(realVfs(v), now); };
     vfs.xGetLastError = [](sqlite3_vfs* v, int size, char* out) {

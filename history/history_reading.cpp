@@ -35,8 +35,8 @@ std::optional<std::string> selectFor(sqlite3* db)
 {
     const int version = sql::intOf(db, "PRAGMA user_version");
     if (version > HistoryDatabase::kSchemaVersion) {
-        throw SqlError(sql::kNewerSchema, "it was written by a newer version of Dakru (schema " + std::to_string(version)
-                                              + ")");
+        throw SqlError(sql::kNewerSchema,
+                       "it was written by a newer version of Dakru (schema " + std::to_string(version) + ")");
     }
     std::set<std::string> columns;
     const sql::Statement info = sql::prepare(db, "PRAGMA table_info(games)");

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "history_support.h"
 
 namespace dakru::history::test {

@@ -43,7 +43,8 @@ TEST_F(FullDisk, EveryFailedStepOfARecordingLeavesTheHistoryWhole)
     for (const std::error_code error : {kNoSpace, kIoError}) {
         for (const bool lasting : {false, true}) {
             for (int step = 1; step <= steps; ++step) {
-                SCOPED_TRACE(error.message() + (lasting ? ", lasting" : ", once") + ", at step " + std::to_string(step));
+                SCOPED_TRACE(error.message() + (lasting ? ", lasting" : ", once") + ", at step "
+                             + std::to_string(step));
                 std::filesystem::remove_all(tries);
                 std::filesystem::copy(start, tries);
                 std::optional<HistoryError> refused;

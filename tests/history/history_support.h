@@ -60,14 +60,25 @@ inline FinishedGame intactGame(int n)
 {
     FinishedGame game = sampleGame(n);
     for (int column = 0; column < kColumns; ++column) {
-        const int f = (n + column) % 6 + 1;      // a face
-        const int other = f % 6 + 1;             // another
-        const std::array<int, kRows> rows{1 * (f % 6), 2 * (f % 3), 3 * (f % 4), 4 * (f % 2), 5 * (f % 5), 6 * (f % 6),
-                                          5 + f,      20 + f,      3 * f + 10, column % 2 == 0 ? 35 : 0,
-                                          n % 2 == 0 ? 45 : 0,     3 * f + 2 * other + 30, 4 * f + 40,
+        const int f = (n + column) % 6 + 1;  // a face
+        const int other = f % 6 + 1;         // another
+        const std::array<int, kRows> rows{1 * (f % 6),
+                                          2 * (f % 3),
+                                          3 * (f % 4),
+                                          4 * (f % 2),
+                                          5 * (f % 5),
+                                          6 * (f % 6),
+                                          5 + f,
+                                          20 + f,
+                                          3 * f + 10,
+                                          column % 2 == 0 ? 35 : 0,
+                                          n % 2 == 0 ? 45 : 0,
+                                          3 * f + 2 * other + 30,
+                                          4 * f + 40,
                                           column == 3 ? 0 : 5 * f + 50};
         for (int row = 1; row <= kRows; ++row) {
-            game.cells[static_cast<std::size_t>((row - 1) * kColumns + column)] = rows[static_cast<std::size_t>(row - 1)];
+            game.cells[static_cast<std::size_t>((row - 1) * kColumns + column)] =
+                rows[static_cast<std::size_t>(row - 1)];
         }
     }
     withTotals(game);

@@ -28,8 +28,7 @@ TEST(KeptAsideText, EveryFieldComesBackAndADamagedLineIsLeftOut)
 
     // A line cut short, a number that is not one, another program's file.
     const std::size_t secondLine = text.find('\n', text.find('\n') + 1);
-    EXPECT_EQ(decodeKeptAside(text.substr(0, secondLine - 3) + "\n" + text.substr(secondLine + 1)),
-              std::vector{empty});
+    EXPECT_EQ(decodeKeptAside(text.substr(0, secondLine - 3) + "\n" + text.substr(secondLine + 1)), std::vector{empty});
     std::string notANumber = text;
     notANumber.replace(notANumber.rfind(' '), 1, " x");
     EXPECT_EQ(decodeKeptAside(notANumber), std::vector{awkward});

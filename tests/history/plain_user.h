@@ -3,8 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <exception>
+#include <filesystem>
 #include <functional>
 #include <string>
 

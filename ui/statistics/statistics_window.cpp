@@ -115,8 +115,7 @@ QString StatisticsWindow::sentenceFor(const history::HistoryContents& contents, 
             return QStringLiteral(
                 "The history of your games is damaged. It is put aside, and a new one started, when the next game is "
                 "recorded.");
-        default:
-            return QStringLiteral("The history of your games cannot be opened, so there are no figures to show.");
+        default: return QStringLiteral("The history of your games cannot be opened, so there are no figures to show.");
         }
     }
     if (intactGames == 0 && damagedGames > 0) {
@@ -140,8 +139,8 @@ void StatisticsWindow::showHistory(const history::HistoryContents& contents)
         return;
     }
     delete findChild<QLabel*>(QStringLiteral("WaitingForHistory"));
-    const history::CheckedGames games = history::checked(contents.error ? std::vector<history::FinishedGame>()
-                                                                        : contents.games);
+    const history::CheckedGames games =
+        history::checked(contents.error ? std::vector<history::FinishedGame>() : contents.games);
     const std::optional<history::Summary> summary = history::summarize(games.intact);
     if (!summary) {
         showSentence(QStringLiteral("EmptyHistory"),
