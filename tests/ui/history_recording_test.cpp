@@ -11,6 +11,7 @@
 #include "kept_aside.h"
 #include "near_end.h"
 #include "sheet_names.h"
+#include "write_trouble.h"
 #include "statistics_window.h"
 
 namespace dakru::ui::testing {
@@ -229,6 +230,24 @@ TEST(GameHistory, ABusyHistoryKeepsTheGameAsideUntilTheNextChance)
     ASSERT_EQ(games.size(), 1U);
     EXPECT_EQ(games[0].gameId, game.id->text());
     EXPECT_FALSE(std::filesystem::exists(aside.file()));
+}
+
+// A read-only history is told as such, not as a full disk.
+TEST(WriteTrouble, SaysWhatMendsIt)
+{
+    const struct {
+        std::errc error;
+        const char* remedy;
+    } cases[] = {
+        {std::errc::no_space_on_device, "free some space on it."},
+        {std::errc::read_only_file_system, "make Dakru's files and their folder writable again."},
+        {std::errc::permission_denied, "make Dakru's files and their folder writable again."},
+        {std::errc::io_error, "check the disk."},
+    };
+    for (const auto& c : cases) {
+        const QString text = WriteTrouble::message({storage::Step::Write, std::make_error_code(c.error)});
+        EXPECT_TRUE(text.endsWith(QLatin1String(c.remedy))) << text.toStdString();
+    }
 }
 
 }  // namespace
