@@ -213,6 +213,8 @@ std::optional<storage::WriteError> KeptAside::writeAgain()
 
 std::optional<storage::WriteError> KeptAside::writeUnwritten()
 {
+    std::error_code ignored;
+    std::filesystem::create_directories(file_.parent_path(), ignored);  // a player's first game
     std::vector<FinishedGame> all = onDisk();
     for (const FinishedGame& waiting : unwritten_) {
         merge(all, waiting);

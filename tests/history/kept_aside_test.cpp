@@ -37,7 +37,7 @@ TEST(KeptAsideText, EveryFieldComesBackAndADamagedLineIsLeftOut)
 
 TEST_F(KeptAsideFile, AddedOnceTakenOutAndGoneWhenEmpty)
 {
-    const std::filesystem::path path = folder_ / KeptAside::kFileName;
+    const std::filesystem::path path = folder_ / "not yet" / KeptAside::kFileName;
     KeptAside aside(path);
     EXPECT_TRUE(aside.games().empty());
     EXPECT_FALSE(aside.add(intactGame(1)));
