@@ -11,8 +11,8 @@
 #include "kept_aside.h"
 #include "near_end.h"
 #include "sheet_names.h"
-#include "write_trouble.h"
 #include "statistics_window.h"
+#include "write_trouble.h"
 
 namespace dakru::ui::testing {
 namespace {
