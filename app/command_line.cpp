@@ -53,9 +53,10 @@ CommandLine readCommandLine(const QStringList& arguments)
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Show the toolkit's warnings on standard error."));
     parser.addOption(verbose);
-    const QCommandLineOption exportHistory(QStringLiteral("export-history"),
-                                           QStringLiteral("Write every finished game to <file> as CSV, and exit."),
-                                           QStringLiteral("file"));
+    const QCommandLineOption exportHistory(
+        QStringLiteral("export-history"),
+        QStringLiteral("Write every finished game to <file> as CSV (- for standard output), and exit."),
+        QStringLiteral("file"));
     parser.addOption(exportHistory);
     addToolkitOptions(parser);
 

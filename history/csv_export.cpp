@@ -1,10 +1,7 @@
 #include "csv_export.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include "field_names.h"
+#include "game_check.h"
 
 namespace dakru::history {
 
@@ -41,7 +38,7 @@ std::string toCsv(const std::vector<FinishedGame>& games)
             csv += ',' + sumName(section, column);
         }
     }
-    csv += "\r\n";
+    csv += ",damaged\r\n";
     for (const FinishedGame& game : games) {
         csv += field(game.endedAt);
         csv += ',' + std::to_string(game.secondsPlayed);
@@ -56,24 +53,9 @@ std::string toCsv(const std::vector<FinishedGame>& games)
                 csv += ',' + std::to_string(value);
             }
         }
-        csv += "\r\n";
+        csv += intact(game) ? ",0\r\n" : ",1\r\n";
     }
     return csv;
-}
-
-std::optional<std::string> writeTextFile(const std::filesystem::path& file, const std::string& text)
-{
-    std::FILE* out = std::fopen(file.c_str(), "wb");
-    if (out == nullptr) {
-        return std::strerror(errno);
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    const int writeError = errno;
-    // Closing flushes: a full disk may only show here.
-    if (std::fclose(out) != 0 || !written) {
-        return std::strerror(written ? errno : writeError);
-    }
-    return std::nullopt;
 }
 
 }  // namespace dakru::history

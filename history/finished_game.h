@@ -23,6 +23,8 @@ struct FinishedGame {
     std::array<std::array<int, kColumns>, kSections> sectionSums{};  // [section][column]
     bool assisted = false;                                           // a hint was shown during the game
     std::string version;                                             // of the program that recorded it, "1.6.6"
+    std::string gameId;  // the game's identity, 32 hexadecimal digits; empty for games recorded before identities
+    std::string record;  // the record of the game's decisions, as text; empty when there is none
 
     // Row 1 to 14, column 0 (Down) to 3 (Call).
     int cell(int row, int column) const

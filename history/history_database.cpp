@@ -1,149 +1,90 @@
 #include "history_database.h"
 
-#include <sqlite3.h>
+#include <unistd.h>
 
-#include <chrono>
+#include <cerrno>
 #include <cstdio>
-#include <stdexcept>
+#include <cstring>
 #include <string>
 #include <system_error>
 #include <thread>
 #include <utility>
 
-#include "field_names.h"
+#include "sql_access.h"
 
 namespace dakru::history {
 
 namespace {
 
-// Long enough for the other copy of the game to finish recording its game.
-constexpr int kBusyTimeoutMs = 5000;
-
-// A failed SQLite call, carrying its result code.
-struct SqlError : std::runtime_error {
-    SqlError(int code, const std::string& what) : std::runtime_error(what), code(code) {}
-    int code;
-};
-
-// What says the file is not a database we can use, as opposed to a busy,
-// full or read-only one that is better left alone.
-bool isBusy(int code)
-{
-    const int primary = code & 0xff;
-    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED;
-}
-
-bool isDamage(int code)
-{
-    const int primary = code & 0xff;
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB || primary == SQLITE_CANTOPEN;
-}
-
-[[noreturn]] void fail(sqlite3* db, int code)
-{
-    throw SqlError(code, db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(code));
-}
-
-void exec(sqlite3* db, const std::string& sql)
-{
-    if (const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr); rc != SQLITE_OK) {
-        fail(db, rc);
-    }
-}
-
-struct Finalize {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, Finalize>;
-
-Statement prepare(sqlite3* db, const std::string& sql)
-{
-    sqlite3_stmt* statement = nullptr;
-    if (const int rc = sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr); rc != SQLITE_OK) {
-        fail(db, rc);
-    }
-    return Statement(statement);
-}
-
-int userVersion(sqlite3* db)
-{
-    const Statement query = prepare(db, "PRAGMA user_version");
-    const int rc = sqlite3_step(query.get());
-    if (rc != SQLITE_ROW) {
-        fail(db, rc);
-    }
-    return sqlite3_column_int(query.get(), 0);
-}
-
-int tableCount(sqlite3* db)
-{
-    const Statement query = prepare(db, "SELECT count(*) FROM sqlite_master");
-    const int rc = sqlite3_step(query.get());
-    if (rc != SQLITE_ROW) {
-        fail(db, rc);
-    }
-    return sqlite3_column_int(query.get(), 0);
-}
-
-// The value columns after the fixed ones, in reading order: the 56 cells, then
-// the twelve section sums.
-std::string valueColumns(const char* separator, const char* suffix)
-{
-    std::string columns;
-    const auto add = [&](const std::string& name) {
-        columns += separator;
-        columns += name;
-        columns += suffix;
-    };
-    for (int row = 1; row <= kRows; ++row) {
-        for (int column = 0; column < kColumns; ++column) {
-            add(cellName(row, column));
-        }
-    }
-    for (int section = 0; section < kSections; ++section) {
-        for (int column = 0; column < kColumns; ++column) {
-            add(sumName(section, column));
-        }
-    }
-    return columns;
-}
+using sql::SqlError;
 
 // The schema's history: step n takes a file from user_version n to n + 1. The
 // first schema had no `assisted` column; the games it holds were played before
-// hints existed, so they read as unassisted.
+// hints existed, so they read as unassisted. The third adds each game's
+// identity, unique where there is one (older games have none), and the record
+// of its decisions.
 std::string upgradeStep(int from)
 {
     switch (from) {
     case 0:
         return "CREATE TABLE games(id INTEGER PRIMARY KEY, ended_at TEXT NOT NULL,"
                " seconds_played INTEGER NOT NULL, final_score INTEGER NOT NULL, version TEXT NOT NULL"
-               + valueColumns(", ", " INTEGER NOT NULL") + ")";
+               + sql::valueColumns(", ", " INTEGER NOT NULL") + ")";
     case 1: return "ALTER TABLE games ADD COLUMN assisted INTEGER NOT NULL DEFAULT 0";
+    case 2:
+        return "ALTER TABLE games ADD COLUMN game_id TEXT; ALTER TABLE games ADD COLUMN record TEXT;"
+               " CREATE UNIQUE INDEX games_by_game_id ON games(game_id)";
     default: throw std::logic_error("no upgrade step from schema " + std::to_string(from));
     }
 }
 
-constexpr const char* kFixedColumns = "ended_at, seconds_played, final_score, version, assisted";
-constexpr int kFixedColumnCount = 5;
+constexpr int kFixedColumnCount = 7;
 
-// Brings the schema up to date in one transaction, taken before reading the
-// version so that two copies starting a new file at once do it once.
+[[noreturn]] void newer(int found)
+{
+    throw SqlError(sql::kNewerSchema, "it was written by a newer version of Dakru (schema " + std::to_string(found)
+                                          + ", this version writes " + std::to_string(HistoryDatabase::kSchemaVersion)
+                                          + ")");
+}
+
+// Brings the schema up to date, only when it is behind: reading the version
+// takes no lock that keeps another copy from recording. The upgrade itself is
+// one transaction that reads the version again, so that two copies starting a
+// new file at once do it once.
 void upgrade(sqlite3* db)
 {
-    exec(db, "BEGIN IMMEDIATE");
+    const int seen = sql::intOf(db, "PRAGMA user_version");
+    if (seen > HistoryDatabase::kSchemaVersion) {
+        newer(seen);
+    }
+    if (seen == HistoryDatabase::kSchemaVersion) {
+        return;
+    }
+    sql::exec(db, "BEGIN IMMEDIATE");
     try {
-        const int found = userVersion(db);
+        const int found = sql::intOf(db, "PRAGMA user_version");
+        if (found > HistoryDatabase::kSchemaVersion) {
+            newer(found);
+        }
         // Some other program's database: not ours to add a table to.
-        if (found == 0 && tableCount(db) > 0) {
+        if (found == 0 && sql::intOf(db, "SELECT count(*) FROM sqlite_master") > 0) {
             throw SqlError(SQLITE_NOTADB, "not a game history: it holds other tables");
         }
         for (int version = found; version < HistoryDatabase::kSchemaVersion; ++version) {
-            exec(db, upgradeStep(version));
+            try {
+                sql::exec(db, upgradeStep(version));
+            } catch (const SqlError& error) {
+                // A file that claims a schema it does not have is no history of ours.
+                if ((error.code & 0xff) != SQLITE_ERROR) {
+                    throw;
+                }
+                throw SqlError(SQLITE_NOTADB, std::string("not a game history: ") + error.what());
+            }
         }
         if (found < HistoryDatabase::kSchemaVersion) {
-            exec(db, "PRAGMA user_version = " + std::to_string(HistoryDatabase::kSchemaVersion));
+            sql::exec(db, "PRAGMA user_version = " + std::to_string(HistoryDatabase::kSchemaVersion));
         }
-        exec(db, "COMMIT");
+        sql::exec(db, "COMMIT");
     } catch (...) {
         sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
@@ -167,31 +108,68 @@ void say(const std::string& line)
     std::fprintf(stderr, "dakru: %s\n", line.c_str());
 }
 
+void bindText(sqlite3_stmt* statement, int n, const std::string& text)
+{
+    sqlite3_bind_text(statement, n, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// An identity or a record that is not there is NULL: games without identities
+// are never taken for one another.
+void bindTextOrNull(sqlite3_stmt* statement, int n, const std::string& text)
+{
+    if (text.empty()) {
+        sqlite3_bind_null(statement, n);
+    } else {
+        bindText(statement, n, text);
+    }
+}
+
+// SQLite cannot open the log beside the file when its folder may not be
+// written: to the player, that history is read-only.
+HistoryError errorAt(const std::filesystem::path& file, const SqlError& error)
+{
+    HistoryError result = sql::errorOf(error);
+    if ((error.code & 0xff) == SQLITE_CANTOPEN) {
+        const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+        if (::access(folder.c_str(), W_OK) != 0 || ::access(file.c_str(), W_OK) != 0) {
+            result.trouble = Trouble::ReadOnly;
+        }
+    }
+    return result;
+}
+
 }  // namespace
 
-struct HistoryDatabase::Connection {
-    struct Close {
-        void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-    };
-    std::unique_ptr<sqlite3, Close> db;
-    Statement insert;
-    Statement select;
+std::optional<HistoryError> refusedAsItIs(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (!std::filesystem::exists(status)) {
+        return std::nullopt;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return HistoryError{Trouble::NotAFile, "it is not a plain file (a folder or something else is in its place)",
+                            0};
+    }
+    if (::access(file.c_str(), R_OK) != 0 && errno == EACCES) {
+        return HistoryError{Trouble::NoPermission, std::strerror(EACCES), EACCES};
+    }
+    return std::nullopt;
+}
 
-    // Opens and prepares a history file; throws SqlError when it cannot.
-    static std::unique_ptr<Connection> make(const std::filesystem::path& file)
+struct HistoryDatabase::Connection {
+    sql::Connection connection;
+    sql::Statement insert;
+    sql::Statement select;
+
+    sqlite3* db() const { return connection.db.get(); }
+
+    // Opens and prepares a history file to record; throws SqlError when it cannot.
+    static std::unique_ptr<Connection> make(const std::filesystem::path& file, const Waiting& waiting)
     {
-        auto connection = std::make_unique<Connection>();
-        sqlite3* raw = nullptr;
-        // One thread uses a connection: without SQLite's own locking around
-        // every call, reading 10,000 games takes half the time.
-        const int rc = sqlite3_open_v2(file.c_str(), &raw,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
-        connection->db.reset(raw);
-        if (rc != SQLITE_OK) {
-            fail(raw, rc);
-        }
-        sqlite3* db = raw;
-        sqlite3_busy_timeout(db, kBusyTimeoutMs);
+        auto made = std::make_unique<Connection>();
+        made->connection = sql::open(file.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, waiting);
+        sqlite3* db = made->db();
         // The history is opened for one game at a time: copying the log into
         // the file on every close would wait for the disk twice each time.
         // SQLite copies it by itself once it has grown.
@@ -205,10 +183,13 @@ struct HistoryDatabase::Connection {
         // Preparing checks that the file holds our table with every column we
         // need; a file without them is some other database, not a history.
         try {
-            connection->insert = prepare(db, std::string("INSERT INTO games(") + kFixedColumns + valueColumns(", ", "")
-                                                 + ") VALUES(" + placeholders + ")");
-            connection->select = prepare(
-                db, std::string("SELECT ") + kFixedColumns + valueColumns(", ", "") + " FROM games ORDER BY id");
+            // Only a game of the same identity is left out: any other refusal
+            // (a value missing) stays an error, never a game silently lost.
+            made->insert =
+                sql::prepare(db, std::string("INSERT INTO games(") + sql::kFixedColumns + sql::valueColumns(", ", "")
+                                     + ") VALUES(" + placeholders + ") ON CONFLICT(game_id) DO NOTHING");
+            made->select = sql::prepare(db, std::string("SELECT ") + sql::kFixedColumns + sql::valueColumns(", ", "")
+                                                + " FROM games ORDER BY id");
         } catch (const SqlError& error) {
             if ((error.code & 0xff) != SQLITE_ERROR) {
                 throw;
@@ -216,36 +197,40 @@ struct HistoryDatabase::Connection {
             throw SqlError(SQLITE_NOTADB, std::string("not a game history: ") + error.what());
         }
         // Only a file known to be a history is switched to WAL mode, so that
-        // one moved aside keeps the bytes it had.
-        exec(db, "PRAGMA journal_mode = WAL");
+        // one moved aside keeps the bytes it had; and only once, since the
+        // switch itself writes.
+        if (sql::textOf(db, "PRAGMA journal_mode") != "wal") {
+            sql::exec(db, "PRAGMA journal_mode = WAL");
+        }
         // In WAL mode a commit at NORMAL survives a killed program and never
         // leaves the file damaged; only a power cut at that moment could lose
         // the game just recorded. FULL would wait for the disk on every game.
-        exec(db, "PRAGMA synchronous = NORMAL");
-        return connection;
+        sql::exec(db, "PRAGMA synchronous = NORMAL");
+        return made;
+    }
+
+    // Two copies opening a new history at once meet in the schema and the
+    // switch to WAL mode, where SQLite answers "busy" at once instead of
+    // waiting: the later one tries again until the wait has passed.
+    static std::unique_ptr<Connection> makeWaiting(const std::filesystem::path& file, const Waiting& waiting)
+    {
+        const auto giveUp = std::chrono::steady_clock::now() + waiting.longest;
+        for (;;) {
+            try {
+                return make(file, waiting);
+            } catch (const SqlError& error) {
+                const bool stopping = waiting.stop != nullptr && waiting.stop->load();
+                if (!sql::isBusy(error.code) || stopping || std::chrono::steady_clock::now() > giveUp) {
+                    throw;
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
     }
 };
 
-// Two copies opening a new history at once meet in the schema and the switch
-// to WAL mode, where SQLite answers "busy" at once instead of waiting: the
-// later one tries again until the busy timeout has passed.
-std::unique_ptr<HistoryDatabase::Connection> HistoryDatabase::makeConnection(const std::filesystem::path& file)
-{
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
-    for (;;) {
-        try {
-            return Connection::make(file);
-        } catch (const SqlError& error) {
-            if (!isBusy(error.code) || std::chrono::steady_clock::now() > giveUp) {
-                throw;
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-HistoryDatabase::HistoryDatabase(std::filesystem::path file, std::unique_ptr<Connection> connection)
-    : file_(std::move(file)), connection_(std::move(connection))
+HistoryDatabase::HistoryDatabase(std::filesystem::path file, Waiting waiting, std::unique_ptr<Connection> connection)
+    : file_(std::move(file)), waiting_(waiting), connection_(std::move(connection))
 {
 }
 
@@ -253,23 +238,40 @@ HistoryDatabase::HistoryDatabase(HistoryDatabase&&) noexcept = default;
 HistoryDatabase& HistoryDatabase::operator=(HistoryDatabase&&) noexcept = default;
 HistoryDatabase::~HistoryDatabase() = default;
 
-std::optional<HistoryDatabase> HistoryDatabase::open(const std::filesystem::path& file)
+std::optional<HistoryDatabase> HistoryDatabase::open(const std::filesystem::path& file, const Waiting& waiting,
+                                                     HistoryError* why)
 {
+    const auto refuse = [&](const HistoryError& error) -> std::optional<HistoryDatabase> {
+        const char* left = error.trouble == Trouble::NotAFile || error.trouble == Trouble::NoPermission
+                                   || error.trouble == Trouble::Newer
+                               ? "; it is left as it is"
+                               : "";
+        say("cannot record the game in the history " + file.string() + ": " + error.reason + left);
+        if (why != nullptr) {
+            *why = error;
+        }
+        return std::nullopt;
+    };
+    if (const std::optional<HistoryError> refused = refusedAsItIs(file)) {
+        return refuse(*refused);
+    }
     std::error_code ignored;
     std::filesystem::create_directories(file.parent_path(), ignored);
     const bool existed = std::filesystem::exists(file, ignored);
     try {
-        return HistoryDatabase(file, makeConnection(file));
+        return HistoryDatabase(file, waiting, Connection::makeWaiting(file, waiting));
     } catch (const SqlError& error) {
-        if (existed && isDamage(error.code)) {
-            HistoryDatabase history(file, nullptr);
+        if (existed && sql::isDamage(error.code)) {
+            HistoryDatabase history(file, waiting, nullptr);
             if (history.startAfresh(error.what())) {
                 return history;
             }
+            if (why != nullptr) {
+                *why = errorAt(file, error);
+            }
             return std::nullopt;
         }
-        say("cannot keep the game history in " + file.string() + ": " + error.what());
-        return std::nullopt;
+        return refuse(errorAt(file, error));
     }
 }
 
@@ -306,7 +308,7 @@ bool HistoryDatabase::startAfresh(const std::string& reason)
         }
     }
     try {
-        connection_ = makeConnection(file_);
+        connection_ = Connection::makeWaiting(file_, waiting_);
     } catch (const SqlError& fresh) {
         say("the game history " + file_.string() + " was damaged (" + reason + "), kept as " + aside.string()
             + "; a new one cannot be started: " + fresh.what());
@@ -317,18 +319,20 @@ bool HistoryDatabase::startAfresh(const std::string& reason)
     return true;
 }
 
-bool HistoryDatabase::record(const FinishedGame& game)
+std::optional<HistoryError> HistoryDatabase::add(const FinishedGame& game)
 {
     for (int attempt = 0; attempt < 2 && connection_ != nullptr; ++attempt) {
-        sqlite3* db = connection_->db.get();
+        sqlite3* db = connection_->db();
         sqlite3_stmt* insert = connection_->insert.get();
         sqlite3_reset(insert);
         int n = 0;
-        sqlite3_bind_text(insert, ++n, game.endedAt.c_str(), static_cast<int>(game.endedAt.size()), SQLITE_TRANSIENT);
+        bindText(insert, ++n, game.endedAt);
         sqlite3_bind_int(insert, ++n, game.secondsPlayed);
         sqlite3_bind_int(insert, ++n, game.finalScore);
-        sqlite3_bind_text(insert, ++n, game.version.c_str(), static_cast<int>(game.version.size()), SQLITE_TRANSIENT);
+        bindText(insert, ++n, game.version);
         sqlite3_bind_int(insert, ++n, game.assisted ? 1 : 0);
+        bindTextOrNull(insert, ++n, game.gameId);
+        bindTextOrNull(insert, ++n, game.record);
         for (const int value : game.cells) {
             sqlite3_bind_int(insert, ++n, value);
         }
@@ -337,66 +341,40 @@ bool HistoryDatabase::record(const FinishedGame& game)
                 sqlite3_bind_int(insert, ++n, value);
             }
         }
-        // One statement, one transaction: the game is in the file whole or not at all.
+        // One statement, one transaction: the game is in the file whole or not at
+        // all; one whose identity is there already is left out.
         const int rc = sqlite3_step(insert);
         sqlite3_reset(insert);
         if (rc == SQLITE_DONE) {
-            return true;
+            return std::nullopt;
         }
-        const std::string reason = sqlite3_errmsg(db);
-        if (!isDamage(rc) || attempt > 0) {
-            say("cannot record the game in " + file_.string() + ": " + reason);
-            return false;
+        const SqlError error(rc, sqlite3_errmsg(db), sqlite3_system_errno(db));
+        if (!sql::isDamage(rc) || attempt > 0) {
+            say("cannot record the game in " + file_.string() + ": " + error.what());
+            return errorAt(file_, error);
         }
-        if (!startAfresh(reason)) {
-            return false;
+        if (!startAfresh(error.what())) {
+            return errorAt(file_, error);
         }
     }
-    return false;
+    return HistoryError{Trouble::Unusable, "no history is open", 0};
 }
 
 std::vector<FinishedGame> HistoryDatabase::games()
 {
-    std::vector<FinishedGame> games;
     if (connection_ == nullptr) {
-        return games;
+        return {};
     }
-    sqlite3_stmt* select = connection_->select.get();
-    sqlite3_reset(select);
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(select)) == SQLITE_ROW) {
-        FinishedGame& game = games.emplace_back();
-        int n = 0;
-        const auto text = [&] {
-            const auto* chars = reinterpret_cast<const char*>(sqlite3_column_text(select, n));
-            const int length = sqlite3_column_bytes(select, n++);
-            return chars != nullptr ? std::string(chars, static_cast<std::size_t>(length)) : std::string();
-        };
-        game.endedAt = text();
-        game.secondsPlayed = sqlite3_column_int(select, n++);
-        game.finalScore = sqlite3_column_int(select, n++);
-        game.version = text();
-        game.assisted = sqlite3_column_int(select, n++) != 0;
-        for (int& value : game.cells) {
-            value = sqlite3_column_int(select, n++);
-        }
-        for (auto& section : game.sectionSums) {
-            for (int& value : section) {
-                value = sqlite3_column_int(select, n++);
-            }
-        }
-    }
-    sqlite3_reset(select);
-    if (rc != SQLITE_DONE) {
-        const std::string reason = sqlite3_errmsg(connection_->db.get());
-        if (isDamage(rc)) {
-            startAfresh(reason);
+    try {
+        return sql::readGames(connection_->db(), connection_->select.get());
+    } catch (const SqlError& error) {
+        if (sql::isDamage(error.code)) {
+            startAfresh(error.what());
         } else {
-            say("cannot read the game history " + file_.string() + ": " + reason);
+            say("cannot read the game history " + file_.string() + ": " + error.what());
         }
-        games.clear();
+        return {};
     }
-    return games;
 }
 
 }  // namespace dakru::history

@@ -36,7 +36,9 @@ std::optional<Summary> summarize(const std::vector<FinishedGame>& games)
     std::vector<int> sorted = scores;
     std::sort(sorted.begin(), sorted.end());
     const std::size_t middle = sorted.size() / 2;
-    summary.median = sorted.size() % 2 == 1 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2.0;
+    summary.median = sorted.size() % 2 == 1
+                         ? sorted[middle]
+                         : (static_cast<double>(sorted[middle - 1]) + static_cast<double>(sorted[middle])) / 2.0;
 
     // max_element finds the first of equal scores: the day the best was reached.
     const auto best = std::max_element(scores.begin(), scores.end());
@@ -72,17 +74,21 @@ Histogram histogram(std::span<const int> scores, int maxBins)
     if (scores.empty()) {
         return result;
     }
-    const auto [low, high] = std::minmax_element(scores.begin(), scores.end());
-    const auto floorTo = [](int value, int width) {
-        return static_cast<int>(std::floor(static_cast<double>(value) / width)) * width;
+    const auto [lowest, highest] = std::minmax_element(scores.begin(), scores.end());
+    const long long low = *lowest;
+    const long long high = *highest;
+    const auto floorTo = [](long long value, long long width) {
+        const long long quotient = value / width;
+        return (value % width < 0 ? quotient - 1 : quotient) * width;
     };
     // The smallest round width whose bins, starting at a multiple of it, cover
-    // every score in at most maxBins bins.
-    for (int scale = 1;; scale *= 10) {
-        for (const int step : {1, 2, 5}) {
-            const int width = step * scale;
-            const int first = floorTo(*low, width);
-            const int binCount = (*high - first) / width + 1;
+    // every score in at most maxBins bins. Any two ints fit in one bin of
+    // 5,000,000,000, so the search ends there.
+    for (long long scale = 1;; scale *= 10) {
+        for (const long long step : {1, 2, 5}) {
+            const long long width = step * scale;
+            const long long first = floorTo(low, width);
+            const long long binCount = (high - first) / width + 1;
             if (binCount <= std::max(maxBins, 1)) {
                 result.first = first;
                 result.width = width;

@@ -35,10 +35,10 @@ std::vector<double> movingAverage(std::span<const int> scores, int window);
 // Scores counted in bins of equal width: bin i holds the scores from
 // first + i * width to first + (i + 1) * width - 1. The width is a round number
 // (1, 2, 5, 10, 20, 50, ...) small enough that the scores fit in at most
-// maxBins bins.
+// maxBins bins. Wide enough for any two ints, whatever a damaged history holds.
 struct Histogram {
-    int first = 0;
-    int width = 1;
+    long long first = 0;
+    long long width = 1;
     std::vector<int> counts;
     bool operator==(const Histogram&) const = default;
 };

@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "history_support.h"
 
 namespace dakru::history::test {
@@ -24,7 +21,7 @@ constexpr const char* kHeader =
     "poker_down,poker_down_up,poker_up,poker_call,dakru_down,dakru_down_up,dakru_up,dakru_call,"
     "upper_sum_down,upper_sum_down_up,upper_sum_up,upper_sum_call,"
     "middle_sum_down,middle_sum_down_up,middle_sum_up,middle_sum_call,"
-    "lower_sum_down,lower_sum_down_up,lower_sum_up,lower_sum_call\r\n";
+    "lower_sum_down,lower_sum_down_up,lower_sum_up,lower_sum_call,damaged\r\n";
 
 TEST(CsvExport, EmptyHistoryIsTheHeaderAlone)
 {
@@ -40,31 +37,26 @@ TEST(CsvExport, KnownHistoryByteForByte)
         "2026-12-01T10:00:00Z,600,500,1,1.6.6,"
         "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,"
         "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,"
-        "0,1,2,3,10,11,12,13,20,21,22,23\r\n"
+        "0,1,2,3,10,11,12,13,20,21,22,23,1\r\n"
         "2026-12-02T10:01:00Z,601,501,0,\"say \"\"hi\"\", 2\","
         "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,"
         "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,"
-        "1,2,3,4,11,12,13,14,21,22,23,24\r\n";
+        "1,2,3,4,11,12,13,14,21,22,23,24,1\r\n";
     EXPECT_EQ(toCsv({sampleGame(0), quoted}), expected);
 }
 
-using CsvFile = HistoryFolder;
-
-TEST_F(CsvFile, WrittenWholeOrTheReasonGiven)
+// Rows are marked, not left out: an intact game's last field is 0, a
+// damaged one's 1, and both keep every value as it was read.
+TEST(CsvExport, DamagedRowsAreKeptAndMarked)
 {
-    const std::string text = toCsv({sampleGame(0), sampleGame(1)});
-    const auto target = folder_ / "games.csv";
-    std::ofstream(target) << "an older export that is longer than nothing at all";
-    EXPECT_EQ(writeTextFile(target, text), std::nullopt);
-    std::ifstream in(target, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), text);
-
-    const auto failure = writeTextFile(folder_ / "missing" / "games.csv", text);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(*failure, "No such file or directory");
-    if (std::filesystem::exists("/dev/full")) {
-        EXPECT_EQ(writeTextFile("/dev/full", text), "No space left on device");
-    }
+    FinishedGame damaged = intactGame(2);
+    damaged.finalScore = 2147483647;
+    const std::string csv = toCsv({intactGame(1), damaged});
+    const std::size_t firstRow = csv.find("\r\n") + 2;
+    const std::size_t secondRow = csv.find("\r\n", firstRow) + 2;
+    EXPECT_EQ(csv.substr(secondRow - 4, 4), ",0\r\n");
+    EXPECT_EQ(csv.substr(csv.size() - 4), ",1\r\n");
+    EXPECT_NE(csv.find(",2147483647,", secondRow), std::string::npos);
 }
 
 }  // namespace

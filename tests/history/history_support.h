@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
 
 #include "finished_game.h"
+#include "totals.h"
 
 namespace dakru::history::test {
 
@@ -30,6 +32,59 @@ inline FinishedGame sampleGame(int n)
     }
     game.assisted = n % 3 == 0;
     game.version = "1.6.6";
+    return game;
+}
+
+// The section sums and the score the game's cells make, by the rules.
+inline void withTotals(FinishedGame& game)
+{
+    Sheet sheet{};
+    for (int row = 1; row <= kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            sheet[static_cast<std::size_t>(column)][static_cast<std::size_t>(row - 1)].value = game.cell(row, column);
+        }
+    }
+    const Totals totals = computeTotals(sheet);
+    for (int section = 0; section < kSections; ++section) {
+        for (int column = 0; column < kColumns; ++column) {
+            game.sectionSums[static_cast<std::size_t>(section)][static_cast<std::size_t>(column)] =
+                totals.sums[static_cast<std::size_t>(section)][static_cast<std::size_t>(column)];
+        }
+    }
+    game.finalScore = totals.grandTotal;
+}
+
+// A game the rules can give, different for each n, with its sums and score
+// made by the rules, and an identity of its own.
+inline FinishedGame intactGame(int n)
+{
+    FinishedGame game = sampleGame(n);
+    for (int column = 0; column < kColumns; ++column) {
+        const int f = (n + column) % 6 + 1;  // a face
+        const int other = f % 6 + 1;         // another
+        const std::array<int, kRows> rows{1 * (f % 6),
+                                          2 * (f % 3),
+                                          3 * (f % 4),
+                                          4 * (f % 2),
+                                          5 * (f % 5),
+                                          6 * (f % 6),
+                                          5 + f,
+                                          20 + f,
+                                          3 * f + 10,
+                                          column % 2 == 0 ? 35 : 0,
+                                          n % 2 == 0 ? 45 : 0,
+                                          3 * f + 2 * other + 30,
+                                          4 * f + 40,
+                                          column == 3 ? 0 : 5 * f + 50};
+        for (int row = 1; row <= kRows; ++row) {
+            game.cells[static_cast<std::size_t>((row - 1) * kColumns + column)] =
+                rows[static_cast<std::size_t>(row - 1)];
+        }
+    }
+    withTotals(game);
+    char id[33];
+    std::snprintf(id, sizeof id, "%032x", n + 1);
+    game.gameId = id;
     return game;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cerrno>
+#include <mutex>
 #include <optional>
 #include <system_error>
 
@@ -24,6 +25,8 @@ public:
     }
     std::error_code at(Step step, const std::filesystem::path&) override
     {
+        // The window's thread and the history's worker both write.
+        const std::lock_guard lock(mutex_);
         ++steps;
         const bool fails = failAt && (steps == *failAt || (lasting && steps > *failAt));
         if (fails) {
@@ -42,6 +45,7 @@ public:
     std::optional<Step> lastFailed;
 
 private:
+    std::mutex mutex_;
     FaultScope scope_;
 };
 

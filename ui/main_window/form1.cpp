@@ -13,6 +13,7 @@
 #include "caption_reading.h"
 #include "click_label.h"
 #include "cover.h"
+#include "first_frame.h"
 #include "grid_lines.h"
 #include "highlight_frame.h"
 #include "history_database.h"
@@ -95,7 +96,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
       writeTrouble_(services_.dialogs, *this),
       playerFiles_(services_.playerDir, [this](const storage::WriteError& error) { writeTrouble_.report(error); }),
       history_(services_.playerDir.empty() ? std::filesystem::path()
-                                           : services_.playerDir / history::HistoryDatabase::kFileName),
+                                           : services_.playerDir / history::HistoryDatabase::kFileName,
+               [this](const storage::WriteError& error) { writeTrouble_.report(error); }),
       pictures_(services_.picturesDir)
 {
     engine_.setSoundOff(playerFiles_.soundOff());
@@ -251,6 +253,8 @@ void Form1::Form_Load()
 {
     engine_.Form_Load();
     redraw();
+    // Games an earlier run could not record, once the window is on the screen.
+    afterFirstFrame(*this, [this] { history_.recordKeptAside(); });
 }
 
 void Form1::takeKeptGame()
@@ -338,13 +342,16 @@ void Form1::computerClick(const advisor::TurnStep& step)
 }
 
 // The game in play goes to the disk as soon as it changes (an unchanged game
-// writes nothing): one player's with its record, a table's whole.
+// writes nothing): one player's with its record, a table's whole. A finished
+// game that the disk took neither aside nor into the history stays in the
+// kept file, so that the next start hands it over again.
 void Form1::keepGame()
 {
+    const bool mayDrop = history_.finishedGamesOnDisk();
     if (const std::optional<TableGames> table = engine_.tableToKeep()) {
-        playerFiles_.keep(*table);
+        playerFiles_.keep(*table, mayDrop);
     } else {
-        playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep());
+        playerFiles_.keep(engine_.gameToKeep(), engine_.recordToKeep(), mayDrop);
     }
 }
 
@@ -703,13 +710,19 @@ void Form1::Info_Click()
     about_->activateWindow();
 }
 
-// The figures are read afresh each time, so that a game just finished is among them.
+// The figures are read afresh each time, so that a game just finished is among
+// them; off the window's thread, while the window says it waits for them.
 void Form1::Statistics_Click()
 {
     if (statistics_) {
         statistics_->close();
     }
-    statistics_ = new statistics::StatisticsWindow(history_.games());
+    statistics_ = new statistics::StatisticsWindow();
+    history_.read([window = statistics_](const history::HistoryContents& contents) {
+        if (window) {
+            window->showHistory(contents);
+        }
+    });
     statistics_->show();
     statistics_->raise();
     statistics_->activateWindow();

@@ -79,6 +79,8 @@ public:
     AboutWindow* aboutWindow() const { return about_; }
     statistics::StatisticsWindow* statisticsWindow() const { return statistics_; }
     table::StandingsWindow* standingsWindow() const { return standings_; }
+    // The finished games' history, recorded and read off this window's thread.
+    const statistics::GameHistory& gameHistory() const { return history_; }
 
     // Shell.
     void playCue(Cue cue) override;

@@ -204,12 +204,15 @@ std::optional<PlayerFiles::Kept> PlayerFiles::takeKeptGame()
     return Kept(KeptGame{*decoded.state, std::move(decoded.record)});
 }
 
-void PlayerFiles::keep(const std::optional<GameState>& game, const GameRecord& record)
+void PlayerFiles::keep(const std::optional<GameState>& game, const GameRecord& record, bool mayDrop)
 {
     if (!keeping_ || (game == kept_ && !keptTable_ && (!game || record == keptRecord_))) {
         return;
     }
     if (!game) {
+        if (!mayDrop) {
+            return;
+        }
         // A damaged file stays for whoever can read it until there is a game to keep.
         if (keptFileIgnored_ || drop()) {
             kept_.reset();
@@ -221,7 +224,7 @@ void PlayerFiles::keep(const std::optional<GameState>& game, const GameRecord& r
         kept_ = game;
         keptRecord_ = record;
         keptTable_.reset();
-    } else if (game->scoreTaken && drop()) {
+    } else if (game->scoreTaken && mayDrop && drop()) {
         // A game whose score the table is taking must not come back as one
         // still to be entered: without its new state on the disk, it goes.
         kept_.reset();
@@ -229,7 +232,7 @@ void PlayerFiles::keep(const std::optional<GameState>& game, const GameRecord& r
     }
 }
 
-void PlayerFiles::keep(const TableGames& table)
+void PlayerFiles::keep(const TableGames& table, bool mayDrop)
 {
     if (!keeping_ || table == keptTable_) {
         return;
@@ -238,7 +241,7 @@ void PlayerFiles::keep(const TableGames& table)
     if (write(encodeKeptTable(table), scoreTaken)) {
         keptTable_ = table;
         kept_.reset();
-    } else if (scoreTaken && drop()) {
+    } else if (scoreTaken && mayDrop && drop()) {
         kept_.reset();
         keptTable_.reset();
     }

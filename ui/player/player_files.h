@@ -58,9 +58,12 @@ public:
     // one, whenever either differs from what was kept last. Written whole to a
     // temporary name and renamed, so a failed write or a kill leaves the old
     // file whole; a write that failed is tried again at the next change.
-    void keep(const std::optional<GameState>& game, const GameRecord& record);
+    // Without `mayDrop` (a finished game is not yet on the disk anywhere
+    // else) the kept file is never removed: the next start then hands that
+    // game over again.
+    void keep(const std::optional<GameState>& game, const GameRecord& record, bool mayDrop = true);
     // The same for a game of several players, kept whole.
-    void keep(const TableGames& table);
+    void keep(const TableGames& table, bool mayDrop = true);
 
     // Called now and then while the game runs: shows copies of the game on
     // other hosts sharing this folder that this one still keeps the game.

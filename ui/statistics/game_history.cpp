@@ -1,10 +1,68 @@
 #include "game_history.h"
 
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <set>
+#include <thread>
+
 #include "history_database.h"
 #include "totals.h"
 #include "version.h"
 
 namespace dakru::ui::statistics {
+
+// One thread that runs the history's jobs in the order they come. Closing
+// lets it finish the jobs already given, then ends it.
+class HistoryWorker {
+public:
+    HistoryWorker() : thread_([this] { run(); }) {}
+    ~HistoryWorker()
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            closing_ = true;
+        }
+        wake_.notify_one();
+        thread_.join();
+    }
+    HistoryWorker(const HistoryWorker&) = delete;
+    HistoryWorker& operator=(const HistoryWorker&) = delete;
+
+    void post(std::function<void()> job)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            jobs_.push_back(std::move(job));
+        }
+        wake_.notify_one();
+    }
+
+private:
+    void run()
+    {
+        for (;;) {
+            std::function<void()> job;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return closing_ || !jobs_.empty(); });
+                if (jobs_.empty()) {
+                    return;
+                }
+                job = std::move(jobs_.front());
+                jobs_.pop_front();
+            }
+            job();
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void()>> jobs_;
+    bool closing_ = false;
+    std::thread thread_;  // last: it starts once everything above is ready
+};
+
 namespace {
 
 bool sheetFull(const GameState& state)
@@ -17,6 +75,23 @@ bool sheetFull(const GameState& state)
         }
     }
     return true;
+}
+
+// A failure of the history's own writes, as the player is told of a failed write.
+std::optional<storage::WriteError> asWriteError(const history::HistoryError& error)
+{
+    const auto code = [&](std::errc otherwise) {
+        return error.systemError != 0 ? std::error_code(error.systemError, std::generic_category())
+                                      : std::make_error_code(otherwise);
+    };
+    switch (error.trouble) {
+    case history::Trouble::NoSpace:
+        return storage::WriteError{storage::Step::Write, std::make_error_code(std::errc::no_space_on_device)};
+    case history::Trouble::WriteFailed: return storage::WriteError{storage::Step::Write, code(std::errc::io_error)};
+    case history::Trouble::ReadOnly:
+        return storage::WriteError{storage::Step::Write, code(std::errc::read_only_file_system)};
+    default: return std::nullopt;  // busy: recorded later; the others are said on standard error
+    }
 }
 
 }  // namespace
@@ -42,10 +117,28 @@ history::FinishedGame finishedGame(const GameState& state, int secondsPlayed, st
     game.assisted = state.assisted;
     game.version =
         std::to_string(version::major) + '.' + std::to_string(version::minor) + '.' + std::to_string(version::revision);
+    if (state.id) {
+        game.gameId = state.id->text();
+    }
     return game;
 }
 
-GameHistory::GameHistory(std::filesystem::path file) : file_(std::move(file)) {}
+GameHistory::GameHistory(std::filesystem::path file, WriteFailed writeFailed, history::Waiting waiting)
+    : file_(std::move(file)),
+      writeFailed_(std::move(writeFailed)),
+      waiting_(waiting),
+      keptAside_(file_.empty() ? std::filesystem::path() : file_.parent_path() / history::KeptAside::kFileName)
+{
+    if (waiting_.stop == nullptr) {
+        waiting_.stop = &closing_;
+    }
+}
+
+GameHistory::~GameHistory()
+{
+    closing_ = true;
+    worker_.reset();
+}
 
 void GameHistory::follow(const GameState& state)
 {
@@ -69,10 +162,110 @@ void GameHistory::handedOver(const GameState& state)
     const auto now = std::chrono::steady_clock::now();
     const auto played = started_ ? std::chrono::duration_cast<std::chrono::seconds>(now - *started_).count() : 0;
     started_.reset();
-    if (std::optional<history::HistoryDatabase> database = history::HistoryDatabase::open(file_)) {
-        database->record(
-            finishedGame(state, static_cast<int>(played), history::isoUtc(std::chrono::system_clock::now())));
+    history::FinishedGame game =
+        finishedGame(state, static_cast<int>(played), history::isoUtc(std::chrono::system_clock::now()));
+    if (game.gameId.empty()) {
+        game.gameId = GameId::make().text();  // a game from before identities, kept by no one else
     }
+    // On the disk before the worker is asked: a kill from here on loses nothing.
+    if (const std::optional<storage::WriteError> failed = keptAside_.add(game)) {
+        report({std::nullopt, failed});
+    }
+    recordKeptAside();
+}
+
+bool GameHistory::finishedGamesOnDisk()
+{
+    if (keptAside_.allOnDisk()) {
+        return true;
+    }
+    // Asked at every tick: a full disk is tried again now and then, not each time.
+    const auto now = std::chrono::steady_clock::now();
+    if (lastKeptAsideTry_ && now - *lastKeptAsideTry_ < std::chrono::seconds(2)) {
+        return false;
+    }
+    lastKeptAsideTry_ = now;
+    return !keptAside_.writeAgain();
+}
+
+void GameHistory::recordKeptAside()
+{
+    if (file_.empty()) {
+        return;
+    }
+    post([this] {
+        const Outcome outcome = recordKeptAsideGames();
+        answer([this, outcome] { report(outcome); });
+    });
+}
+
+GameHistory::Outcome GameHistory::recordKeptAsideGames()
+{
+    Outcome outcome;
+    const std::vector<history::FinishedGame> games = keptAside_.games();
+    if (games.empty()) {
+        return outcome;
+    }
+    history::HistoryError why;
+    std::optional<history::HistoryDatabase> database = history::HistoryDatabase::open(file_, waiting_, &why);
+    if (!database) {
+        outcome.history = why;
+        return outcome;
+    }
+    std::set<std::string> recorded;
+    for (const history::FinishedGame& game : games) {
+        if (std::optional<history::HistoryError> failed = database->add(game)) {
+            outcome.history = std::move(failed);
+            break;
+        }
+        recorded.insert(game.gameId);
+    }
+    database.reset();
+    if (!recorded.empty()) {
+        outcome.keptAside = keptAside_.remove(recorded);
+    }
+    return outcome;
+}
+
+void GameHistory::report(const Outcome& outcome)
+{
+    if (!writeFailed_) {
+        return;
+    }
+    if (outcome.keptAside) {
+        writeFailed_(*outcome.keptAside);
+    }
+    if (outcome.history) {
+        if (const std::optional<storage::WriteError> failed = asWriteError(*outcome.history)) {
+            writeFailed_(*failed);
+        }
+    }
+}
+
+void GameHistory::read(std::function<void(const history::HistoryContents&)> done)
+{
+    post([this, done = std::move(done)] {
+        history::HistoryContents contents;
+        if (!file_.empty() && !closing_) {
+            contents = history::readHistory(file_, waiting_);
+        } else {
+            contents.missing = true;
+        }
+        // A game kept aside is one of the player's finished games all the
+        // same: shown, though not yet recorded.
+        if (!contents.error) {
+            std::set<std::string> known;
+            for (const history::FinishedGame& game : contents.games) {
+                known.insert(game.gameId);
+            }
+            for (history::FinishedGame& game : keptAside_.games()) {
+                if (!known.contains(game.gameId)) {
+                    contents.games.push_back(std::move(game));
+                }
+            }
+        }
+        answer([done, contents = std::move(contents)] { done(contents); });
+    });
 }
 
 std::optional<std::vector<history::FinishedGame>> GameHistory::games() const
@@ -80,11 +273,31 @@ std::optional<std::vector<history::FinishedGame>> GameHistory::games() const
     if (file_.empty()) {
         return std::nullopt;
     }
-    std::optional<history::HistoryDatabase> database = history::HistoryDatabase::open(file_);
-    if (!database) {
+    history::HistoryContents contents = history::readHistory(file_, waiting_);
+    if (contents.error) {
         return std::nullopt;
     }
-    return database->games();
+    return std::move(contents.games);
+}
+
+void GameHistory::post(std::function<void()> job)
+{
+    if (!worker_) {
+        worker_ = std::make_unique<HistoryWorker>();
+    }
+    ++pending_;
+    worker_->post(std::move(job));
+}
+
+void GameHistory::answer(std::function<void()> onWindowThread)
+{
+    QMetaObject::invokeMethod(
+        &answers_,
+        [this, onWindowThread = std::move(onWindowThread)] {
+            --pending_;
+            onWindowThread();
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace dakru::ui::statistics

@@ -1,11 +1,13 @@
 #include "statistics_window.h"
 
+#include <QAccessible>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "chart_style.h"
+#include "game_check.h"
 #include "score_histogram.h"
 #include "score_plot.h"
 
@@ -46,7 +48,7 @@ QString localDay(const std::string& isoUtc)
     return moment.isValid() ? moment.toLocalTime().date().toString(Qt::ISODate) : QString::fromStdString(isoUtc);
 }
 
-StatisticsWindow::StatisticsWindow(const std::optional<std::vector<history::FinishedGame>>& games, QWidget* parent)
+StatisticsWindow::StatisticsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint)
 {
@@ -60,20 +62,112 @@ StatisticsWindow::StatisticsWindow(const std::optional<std::vector<history::Fini
     setPalette(colours);
     setAutoFillBackground(true);
 
-    const std::optional<history::Summary> summary = games ? history::summarize(*games) : std::nullopt;
-    if (!summary) {
-        setFixedSize(kWidth / 2 + 60, 140);
-        const QString sentence =
-            games ? QStringLiteral("No game has been played to the end yet: your figures appear here after the first.")
-                  : QStringLiteral("The history of your games cannot be opened, so there are no figures to show.");
-        QLabel* empty = label(this, QStringLiteral("EmptyHistory"), rect().adjusted(24, 0, -24, 0), sentence,
-                              chartFont(10), Qt::AlignCenter);
-        empty->setWordWrap(true);
-        empty->setAccessibleName(sentence);
+    // Waiting has a look of its own: the axes' colour, in italics.
+    waiting_ = true;
+    showSentence(QStringLiteral("WaitingForHistory"), QStringLiteral("Waiting for the history of your games\u2026"));
+    auto* waitingLine = findChild<QLabel*>(QStringLiteral("WaitingForHistory"));
+    QFont italic = chartFont(10);
+    italic.setItalic(true);
+    waitingLine->setFont(italic);
+    QPalette dim = waitingLine->palette();
+    dim.setColor(QPalette::WindowText, kAxis);
+    waitingLine->setPalette(dim);
+}
+
+StatisticsWindow::StatisticsWindow(const std::optional<std::vector<history::FinishedGame>>& games, QWidget* parent)
+    : StatisticsWindow(parent)
+{
+    history::HistoryContents contents;
+    if (games) {
+        contents.games = *games;
+    } else {
+        contents.error = history::HistoryError{};
+    }
+    showHistory(contents);
+}
+
+QString StatisticsWindow::damagedLine(int damaged)
+{
+    return damaged == 1 ? QStringLiteral("1 damaged game not shown")
+                        : QStringLiteral("%1 damaged games not shown").arg(damaged);
+}
+
+QString StatisticsWindow::sentenceFor(const history::HistoryContents& contents, int intactGames, int damagedGames)
+{
+    if (contents.error) {
+        switch (contents.error->trouble) {
+        case history::Trouble::Busy:
+            return QStringLiteral(
+                "The history of your games is busy: another copy of Dakru is writing it. Press F4 again in a moment.");
+        case history::Trouble::Newer:
+            return QStringLiteral(
+                "The history of your games was written by a newer version of Dakru: this version leaves it as it is "
+                "and shows no figures.");
+        case history::Trouble::NoPermission:
+            return QStringLiteral(
+                "Dakru has no permission to read the history of your games, so there are no figures to show. It is "
+                "left as it is.");
+        case history::Trouble::NotAFile:
+            return QStringLiteral(
+                "Something that is not a file is in the place of the history of your games, so there are no figures "
+                "to show. It is left as it is.");
+        case history::Trouble::Damaged:
+            return QStringLiteral(
+                "The history of your games is damaged. It is put aside, and a new one started, when the next game is "
+                "recorded.");
+        default: return QStringLiteral("The history of your games cannot be opened, so there are no figures to show.");
+        }
+    }
+    if (intactGames == 0 && damagedGames > 0) {
+        return QStringLiteral("No game of your history can be shown: its values are damaged.");
+    }
+    return QStringLiteral("No game has been played to the end yet: your figures appear here after the first.");
+}
+
+void StatisticsWindow::showSentence(const QString& name, const QString& sentence)
+{
+    setFixedSize(kWidth / 2 + 60, 140);
+    QLabel* shown = label(this, name, rect().adjusted(24, 0, -24, 0), sentence, chartFont(10), Qt::AlignCenter);
+    shown->setWordWrap(true);
+    shown->setAccessibleName(sentence);
+    setAccessibleDescription(sentence);
+}
+
+void StatisticsWindow::showHistory(const history::HistoryContents& contents)
+{
+    if (!std::exchange(waiting_, false)) {
         return;
     }
-    setFixedSize(kWidth, kHeight);
-    showFigures(*games, *summary);
+    delete findChild<QLabel*>(QStringLiteral("WaitingForHistory"));
+    const history::CheckedGames games =
+        history::checked(contents.error ? std::vector<history::FinishedGame>() : contents.games);
+    const std::optional<history::Summary> summary = history::summarize(games.intact);
+    if (!summary) {
+        showSentence(QStringLiteral("EmptyHistory"),
+                     sentenceFor(contents, static_cast<int>(games.intact.size()), games.damaged));
+        showDamaged(games.damaged, QRect(24, height() - 30, width() - 48, 24));
+    } else {
+        setFixedSize(kWidth, kHeight);
+        showFigures(games.intact, *summary);
+        showDamaged(games.damaged, QRect(kRightLeft, kHeight - kMargin - 30, kRightWidth - 170, 30));
+        setAccessibleDescription(QStringLiteral("Games played: %1").arg(summary->gamesPlayed));
+    }
+    // Made after the window may have been shown: shown with it.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->show();
+    }
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void StatisticsWindow::showDamaged(int damaged, const QRect& where)
+{
+    if (damaged == 0) {
+        return;
+    }
+    const QString line = damagedLine(damaged);
+    QLabel* shown = label(this, QStringLiteral("DamagedGames"), where, line, chartFont(9));
+    shown->setAccessibleName(line);
 }
 
 void StatisticsWindow::showFigures(const std::vector<history::FinishedGame>& games, const history::Summary& summary)
@@ -122,7 +216,7 @@ void StatisticsWindow::showFigures(const std::vector<history::FinishedGame>& gam
     QStringList bands;
     for (std::size_t i = 0; i < bins.counts.size(); ++i) {
         if (bins.counts[i] > 0) {
-            const int from = bins.first + static_cast<int>(i) * bins.width;
+            const long long from = bins.first + static_cast<long long>(i) * bins.width;
             bands << QStringLiteral("%1 to %2: %3").arg(from).arg(from + bins.width - 1).arg(bins.counts[i]);
         }
     }
