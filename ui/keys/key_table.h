@@ -22,7 +22,8 @@ enum class KeyAction {
     HoldDie5,
     About,
     Hint,
-    Statistics
+    Statistics,
+    Review
 };
 
 // Die 1 to 5 for the hold actions, 0 for the others.
@@ -48,9 +49,10 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// F1 shows the About window, F4 the statistics; H shows the best move, and H
-// again on the same position makes it. (Undo is the platform's own shortcut
-// and acts on the press, whatever order its keys are let go in.)
+// F1 shows the About window, F4 the statistics, F5 the review of the last
+// finished game; H shows the best move, and H again on the same position makes
+// it. (Undo is the platform's own shortcut and acts on the press, whatever
+// order its keys are let go in.)
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
 
 // The same for a key event of the platform the program runs on.

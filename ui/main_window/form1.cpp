@@ -147,6 +147,7 @@ Form1::~Form1()
 {
     delete highScores_.data();
     delete about_.data();
+    delete review_.data();
 }
 
 void Form1::buildSheet()
@@ -504,6 +505,7 @@ void Form1::Form_KeyUp(KeyAction action)
     case KeyAction::About: Info_Click(); break;
     case KeyAction::Hint: ShowHint(); return;
     case KeyAction::Statistics: Statistics_Click(); break;
+    case KeyAction::Review: Review_Click(); return;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:
@@ -570,6 +572,19 @@ void Form1::Statistics_Click()
     statistics_->activateWindow();
 }
 
+// F5: the last finished game, reviewed afresh on a thread of its own while
+// the game goes on.
+void Form1::Review_Click()
+{
+    if (review_) {
+        review_->close();
+    }
+    review_ = new coach::ReviewWindow(gameToReview(), services_.picturesDir);
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
+}
+
 // Ends the program at once: nothing is asked; a game in progress is kept.
 void Form1::Exitb_Click()
 {
@@ -586,6 +601,9 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     if (statistics_) {
         statistics_->close();
+    }
+    if (review_) {
+        review_->close();
     }
     timer1_.stop();
     timer2_.stop();
@@ -659,6 +677,8 @@ void Form1::showDiePicture(int die, const std::string& fileName)
 void Form1::recordFinishedGame(const GameState& game)
 {
     history_.handedOver(game);
+    // The hand-over comes before the score is dealt with: the record is still the whole game's.
+    lastFinished_ = coach::GameToReview{engine_.record(), game.cells};
 }
 
 void Form1::handOverFinalScore(std::int16_t FinalScore)

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "about_window.h"
 #include "cue_player.h"
@@ -20,6 +21,7 @@
 #include "picture_cache.h"
 #include "player_files.h"
 #include "random_source.h"
+#include "review_window.h"
 #include "sheet_labels.h"
 #include "shell.h"
 #include "statistics_window.h"
@@ -67,6 +69,7 @@ public:
     scores::HighScoreWindow* highScoreWindow() const { return highScores_; }
     AboutWindow* aboutWindow() const { return about_; }
     statistics::StatisticsWindow* statisticsWindow() const { return statistics_; }
+    coach::ReviewWindow* reviewWindow() const { return review_; }
 
     // Shell.
     void playCue(Cue cue) override;
@@ -105,6 +108,9 @@ private:
     void HighScores_Click();
     void Info_Click();
     void Statistics_Click();
+    void Review_Click();
+    // The game F5 reviews: the last one finished in this run, if any.
+    std::optional<coach::GameToReview> gameToReview() const { return lastFinished_; }
     void Exitb_Click();
     scores::HighScoreWindow& highScores();
     void redraw();
@@ -132,6 +138,8 @@ private:
     QPointer<scores::HighScoreWindow> highScores_;
     QPointer<AboutWindow> about_;
     QPointer<statistics::StatisticsWindow> statistics_;
+    QPointer<coach::ReviewWindow> review_;
+    std::optional<coach::GameToReview> lastFinished_;
 };
 
 }  // namespace dakru::ui
