@@ -77,6 +77,18 @@ protected:
     QTemporaryDir folder;
 };
 
+// A decision's loss never reads as reaching the grade above it.
+TEST(ReviewLines, LossesAreCutNotRounded)
+{
+    const std::pair<double, const char*> cases[] = {
+        {9.999, "9.99"}, {10.0, "10.00"},  {0.29, "0.29"}, {0.2499, "0.24"},
+        {2.5, "2.50"},   {-1e-12, "0.00"}, {0, "0.00"},
+    };
+    for (const auto& [loss, text] : cases) {
+        EXPECT_EQ(lossText(loss), text) << loss;
+    }
+}
+
 // The figures are those of the review made on the UI thread with an advisor of
 // its own; each reads as its caption and value.
 TEST_F(ReviewWindowTest, FiguresBarsAndDecisionsCostliestFirst)
@@ -126,7 +138,7 @@ TEST_F(ReviewWindowTest, FiguresBarsAndDecisionsCostliestFirst)
         last = loss;
     }
     const review::Decision& costliest = r.decisions[static_cast<std::size_t>(costliestFirst(r).front())];
-    EXPECT_EQ(list->topLevelItem(0)->text(0), points(costliest.loss));
+    EXPECT_EQ(list->topLevelItem(0)->text(0), lossText(costliest.loss));
     EXPECT_EQ(list->topLevelItem(0)->data(0, Qt::AccessibleTextRole).toString(), decisionSentence(costliest));
     EXPECT_EQ(plot->chosenTurn(), costliest.turn) << "the chosen decision's turn is framed";
 }
@@ -307,6 +319,12 @@ TEST_F(ReviewKeyTest, F5WithoutAFinishedGameSaysSo)
     EXPECT_TRUE(form->reviewWindow()->statusLine().startsWith(QLatin1String("There is no game to review yet")));
     EXPECT_EQ(form->engine().gameState(), before);
     EXPECT_TRUE(cues.played.empty());
+
+    // Esc closes the review on its press; its release, in the main window, does not quit.
+    QTest::keyPress(form->reviewWindow(), Qt::Key_Escape);
+    EXPECT_FALSE(form->reviewWindow()->isVisible());
+    QTest::keyRelease(form.get(), Qt::Key_Escape);
+    EXPECT_TRUE(form->isVisible());
 }
 
 // A game taken up at its last cell and finished: F5 reviews it from that

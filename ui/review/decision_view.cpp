@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <tuple>
 
 #include "dice_row.h"
 #include "position_sheet.h"
@@ -80,38 +81,64 @@ DecisionView::DecisionView(PictureCache& pictures, QWidget* parent) : QWidget(pa
 {
     setObjectName(QStringLiteral("Decision"));
     setFocusPolicy(Qt::StrongFocus);
-    const int rightWidth = 780 - kRight - kMargin;
+    const int rightWidth = kReviewWidth - kRight - kMargin;
 
-    title_ = line(this, QStringLiteral("DecisionTitle"), kMargin, kMargin, 780 - 2 * kMargin, true);
+    title_ = line(this, QStringLiteral("DecisionTitle"), kMargin, kMargin, kReviewWidth - 2 * kMargin, true);
     title_->setFont(reviewFont(10, true));
     sheet_ = new PositionSheet(this);
     sheet_->setObjectName(QStringLiteral("DecisionSheet"));
     sheet_->setGeometry(kMargin, 48, kSheetWidth, 506);
 
-    int top = 48;
-    diceCaption_ = line(this, QStringLiteral("DiceCaption"), kRight, top, rightWidth, true);
-    dice_ = new DiceRow(pictures, this);
-    dice_->setObjectName(QStringLiteral("DecisionDice"));
-    dice_->move(kRight, top += kLine + 2);
-    situation_ = line(this, QStringLiteral("Situation"), kRight, top += DiceRow::kDieSize + 4, rightWidth);
-
-    const auto block = [&](const QString& name, QLabel*& caption, QLabel*& text, DiceRow*& dice, QLabel*& score) {
-        caption = line(this, name + QStringLiteral("Caption"), kRight, top += kLine + 14, rightWidth, true);
-        text = line(this, name, kRight, top += kLine, rightWidth);
-        dice = new DiceRow(pictures, this);
-        dice->setObjectName(name + QStringLiteral("Dice"));
-        dice->move(kRight, top += kLine + 2);
-        score = line(this, name + QStringLiteral("Score"), kRight, top += DiceRow::kDieSize + 4, rightWidth);
+    const auto dice = [&](const QString& name) {
+        auto* row = new DiceRow(pictures, this);
+        row->setObjectName(name);
+        return row;
     };
-    block(QStringLiteral("Played"), playedCaption_, played_, playedDice_, playedScore_);
-    block(QStringLiteral("Best"), bestCaption_, best_, bestDice_, bestScore_);
+    diceCaption_ = line(this, QStringLiteral("DiceCaption"), kRight, 0, rightWidth, true);
+    diceCaption_->setText(QStringLiteral("The dice as you saw them"));
+    dice_ = dice(QStringLiteral("DecisionDice"));
+    situation_ = line(this, QStringLiteral("Situation"), kRight, 0, rightWidth);
+    playedCaption_ = line(this, QStringLiteral("PlayedCaption"), kRight, 0, rightWidth, true);
     playedCaption_->setText(QStringLiteral("You"));
+    played_ = line(this, QStringLiteral("Played"), kRight, 0, rightWidth);
+    playedDice_ = dice(QStringLiteral("PlayedDice"));
+    playedScore_ = line(this, QStringLiteral("PlayedScore"), kRight, 0, rightWidth);
+    bestCaption_ = line(this, QStringLiteral("BestCaption"), kRight, 0, rightWidth, true);
     bestCaption_->setText(QStringLiteral("The advisor"));
-    loss_ = line(this, QStringLiteral("Loss"), kRight, top += kLine + 14, rightWidth, true);
-    hint_ = line(this, QStringLiteral("HintShown"), kRight, top += kLine, rightWidth);
+    best_ = line(this, QStringLiteral("Best"), kRight, 0, rightWidth);
+    bestDice_ = dice(QStringLiteral("BestDice"));
+    bestScore_ = line(this, QStringLiteral("BestScore"), kRight, 0, rightWidth);
+    loss_ = line(this, QStringLiteral("Loss"), kRight, 0, rightWidth, true);
+    hint_ = line(this, QStringLiteral("HintShown"), kRight, 0, rightWidth);
     hint_->setText(QStringLiteral("A hint was shown before this decision."));
-    help_ = line(this, QStringLiteral("DecisionHelp"), kMargin, 590 - kMargin - kLine, 780 - 2 * kMargin);
+    help_ = line(this, QStringLiteral("DecisionHelp"), kMargin, kReviewHeight - kMargin - kLine,
+                 kReviewWidth - 2 * kMargin);
     help_->setText(QStringLiteral("Up and Down: the next decision in the list. Esc: back to the list."));
+}
+
+// The right side from the top, each shown line under the last: the dice of a
+// move show only for a roll.
+void DecisionView::layOut()
+{
+    int top = 48;
+    const auto place = [&](QWidget* widget, int gapAbove) {
+        if (widget->isVisibleTo(this)) {
+            widget->move(kRight, top + gapAbove);
+            top += gapAbove + widget->height();
+        }
+    };
+    place(diceCaption_, 0);
+    place(dice_, 2);
+    place(situation_, 4);
+    for (const auto& [caption, text, dice, score] : {std::tuple(playedCaption_, played_, playedDice_, playedScore_),
+                                                     std::tuple(bestCaption_, best_, bestDice_, bestScore_)}) {
+        place(caption, 20);
+        place(text, 0);
+        place(dice, 4);
+        place(score, 4);
+    }
+    place(loss_, 20);
+    place(hint_, 0);
 }
 
 void DecisionView::showAction(const review::Decision& decision, const advisor::Action& action, QLabel* text,
@@ -135,7 +162,6 @@ void DecisionView::showDecision(const review::Decision& d, int place, int count)
     sheet_->setAccessibleDescription(sheet.reading());
     sheet_->showSheet(std::move(sheet));
 
-    diceCaption_->setText(QStringLiteral("The dice as you saw them"));
     dice_->showDice(d.position.dice);
     dice_->setAccessibleName(diceCaption_->text());
     dice_->setAccessibleDescription(dice_->reading());
@@ -146,11 +172,12 @@ void DecisionView::showDecision(const review::Decision& d, int place, int count)
 
     showAction(d, d.played, played_, playedDice_, playedScore_);
     showAction(d, d.best, best_, bestDice_, bestScore_);
-    loss_->setText(d.loss >= 0.05 ? QStringLiteral("Lost: %1 points, %2")
-                                        .arg(points(d.loss), QString::fromStdString(review::gradeName(d.grade)))
+    loss_->setText(d.loss >= 0.01 ? QStringLiteral("Lost: %1 points, %2")
+                                        .arg(lossText(d.loss), QString::fromStdString(review::gradeName(d.grade)))
                                   : QStringLiteral("Lost: nothing, the best"));
     setColour(loss_, gradeColour(d.grade));
     hint_->setVisible(d.hinted);
+    layOut();
 
     setAccessibleName(title());
     setAccessibleDescription(reading());

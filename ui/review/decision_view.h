@@ -28,6 +28,7 @@ public:
     QString reading() const;
 
 private:
+    void layOut();
     void showAction(const review::Decision& decision, const advisor::Action& action, QLabel* text, DiceRow* dice,
                     QLabel* score);
 

@@ -57,7 +57,7 @@ QString MarkedSheet::reading() const
         lines << QStringLiteral("Framed in red, %1: %2.").arg(playerMeaning, placeText(*player));
     }
     if (advisor) {
-        lines << QStringLiteral("Framed in green, %1: %2.").arg(advisorMeaning, placeText(*advisor));
+        lines << QStringLiteral("Framed in blue, %1: %2.").arg(advisorMeaning, placeText(*advisor));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -165,7 +165,7 @@ void PositionSheet::paintEvent(QPaintEvent*)
         legend(legendLine++, kPlayerMark, sheet_.playerMeaning);
     }
     if (sheet_.advisor) {
-        frame(*sheet_.advisor, kAdvisorMark, sheet_.advisor == sheet_.player ? 2 : 0);
+        frame(*sheet_.advisor, kAdvisorMark, sheet_.advisor == sheet_.player ? 3 : 0);
         legend(legendLine, kAdvisorMark, sheet_.advisorMeaning);
     }
 }

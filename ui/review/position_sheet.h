@@ -30,7 +30,7 @@ struct MarkedSheet {
 // A score sheet drawn as the statistics window draws its sheets: captions,
 // the four columns, the sums of each section and the score, with the game's
 // black and yellow cells, the player's cell framed in red and the advisor's in
-// green, and a legend for the frames below it.
+// blue, and a legend for the frames below it.
 class PositionSheet final : public QWidget {
 public:
     explicit PositionSheet(QWidget* parent);

@@ -1,6 +1,7 @@
 #include "review_lines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 #include "review_text.h"
@@ -10,6 +11,12 @@ namespace dakru::ui::coach {
 QString points(double value)
 {
     return QString::number(value, 'f', 1);
+}
+
+QString lossText(double loss)
+{
+    // The least bit more keeps 0.29 from reading as 0.28 through the binary fraction.
+    return QString::number(std::max(0.0, std::floor(loss * 100 + 1e-9) / 100), 'f', 2);
 }
 
 QString gradeCaption(review::Grade grade)
@@ -51,9 +58,9 @@ QString decisionTitle(const review::Decision& decision)
 {
     QString title = QStringLiteral("%1: %2").arg(decisionPlace(decision),
                                                  QString::fromStdString(review::gradeName(decision.grade)));
-    // A near-tie counts as the best but may still cost a tenth of a point.
-    if (decision.loss >= 0.05) {
-        title += QStringLiteral(", %1 points lost").arg(points(decision.loss));
+    // A near-tie counts as the best but may still cost a hundredth of a point or two.
+    if (decision.loss >= 0.01) {
+        title += QStringLiteral(", %1 points lost").arg(lossText(decision.loss));
     }
     return decision.hinted ? title + QStringLiteral(", after a hint") : title;
 }

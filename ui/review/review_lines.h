@@ -12,6 +12,10 @@ namespace dakru::ui::coach {
 // Points with one decimal: "14.2".
 QString points(double value);
 
+// A decision's loss with two decimals, cut rather than rounded, so that it
+// never reads as reaching a grade it falls short of: "9.99", not "10.0".
+QString lossText(double loss);
+
 // The grade with the losses it covers, from the published thresholds:
 // "Best (under 0.25)", "Inaccuracies (0.25 to 2.5)", ..., "Blunders (10 or more)".
 QString gradeCaption(review::Grade grade);

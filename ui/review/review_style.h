@@ -8,14 +8,19 @@
 
 namespace dakru::ui::coach {
 
+// The window's size, as the statistics window's, a little wider for the moves in words.
+inline constexpr int kReviewWidth = 840;
+inline constexpr int kReviewHeight = 590;
+
 // The colours of the statistics window: a deep blue ground, pale lettering.
 inline const QColor kGround{21, 13, 96};
 inline const QColor kText{192, 192, 255};
 inline const QColor kAxis{112, 104, 200};
 inline const QColor kValue{255, 255, 192};
-// The frames on the sheet: red as the game's keyboard cursor, green for the advisor.
+// The frames on the sheet: red as the game's keyboard cursor, blue for the
+// advisor, both plain on the black and the yellow cells.
 inline const QColor kPlayerMark{230, 0, 0};
-inline const QColor kAdvisorMark{40, 220, 90};
+inline const QColor kAdvisorMark{30, 120, 255};
 
 QFont reviewFont(qreal points, bool bold = false);
 

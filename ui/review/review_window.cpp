@@ -16,8 +16,8 @@
 namespace dakru::ui::coach {
 namespace {
 
-constexpr int kWidth = 780;
-constexpr int kHeight = 590;
+constexpr int kWidth = kReviewWidth;
+constexpr int kHeight = kReviewHeight;
 constexpr int kMargin = 12;
 constexpr int kLine = 22;
 constexpr int kCaptionWidth = 200;
@@ -194,15 +194,15 @@ void ReviewWindow::showDecisions(const review::Review& review)
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setHeaderLabels({QStringLiteral("Lost"), QStringLiteral("Turn"), QStringLiteral("Roll"),
                             QStringLiteral("You"), QStringLiteral("The advisor"), QStringLiteral("Grade")});
-    for (const auto& [column, width] : {std::pair(Lost, 50), std::pair(Turn, 44), std::pair(Roll, 40),
-                                        std::pair(Played, 230), std::pair(Best, 230)}) {
+    for (const auto& [column, width] : {std::pair(Lost, 48), std::pair(Turn, 40), std::pair(Roll, 36),
+                                        std::pair(Played, 270), std::pair(Best, 270)}) {
         list_->setColumnWidth(column, width);
     }
     QList<QTreeWidgetItem*> items;
     for (const int place : order_) {
         const review::Decision& d = review.decisions[static_cast<std::size_t>(place)];
         auto* item = new QTreeWidgetItem;
-        item->setText(Lost, points(d.loss));
+        item->setText(Lost, lossText(d.loss));
         item->setTextAlignment(Lost, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(Turn, QString::number(d.turn));
         item->setText(Roll, QString::number(d.roll));
