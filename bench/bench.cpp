@@ -387,16 +387,17 @@ void printTable(const Options& options, const Figures& f)
         sign(extraLibraries) + std::to_string(extraLibraries), "<= 80");
 }
 
-// The history's rows come from a program of their own, which prints them.
-void printHistoryRows()
+// The rows of the history and of the review window come from programs of
+// their own, which print them.
+void printRowsOf(const char* program)
 {
     std::cout << std::flush;
-    char* arguments[] = {const_cast<char*>(DAKRU_BENCH_HISTORY), nullptr};
+    char* arguments[] = {const_cast<char*>(program), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, DAKRU_BENCH_HISTORY, &actions, nullptr, arguments, environ) == 0) {
+    if (posix_spawn(&pid, program, &actions, nullptr, arguments, environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
     }
@@ -425,7 +426,8 @@ try {
         return 1;
     }
     printTable(*options, figures);
-    printHistoryRows();
+    printRowsOf(DAKRU_BENCH_HISTORY);
+    printRowsOf(DAKRU_BENCH_REVIEW_WINDOW);
     return 0;
 } catch (const std::exception& error) {
     // Nothing of ours is meant to throw this far; if something does, say what in one line.

@@ -86,10 +86,11 @@ TEST_F(DenseScreenTest, ReviewDiceShowTheDensePictures)
 {
     advisor::GreedyPlayer greedy;
     advisor::PlayedGame game = advisor::playGame(greedy, 3);
-    coach::ReviewWindow window(coach::GameToReview{game.record, game.sheet}, picturesDir);
+    advisor::Advisor advisor;
+    coach::ReviewWindow window(review::reviewGame(game.record, game.sheet, advisor), picturesDir);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
     window.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.review().has_value(); }, 20000));
+    ASSERT_TRUE(window.review().has_value());
     QTest::keyClick(window.focusWidget(), Qt::Key_Return);
     auto* dice = window.findChild<coach::DiceRow*>(QStringLiteral("DecisionDice"));
     ASSERT_NE(dice, nullptr);

@@ -24,6 +24,9 @@ constexpr int kCaptionWidth = 200;
 constexpr int kFiguresWidth = 300;
 constexpr int kRight = kMargin + kFiguresWidth + 20;
 
+constexpr auto kWindowFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                              | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+
 enum ListColumn { Lost, Turn, Roll, Played, Best, Grade, ListColumns };
 
 QLabel* label(QWidget* parent, const QString& name, const QRect& rect, const QString& text, const QFont& font,
@@ -51,9 +54,29 @@ QString progressLine(int percent)
 }  // namespace
 
 ReviewWindow::ReviewWindow(std::optional<GameToReview> game, std::filesystem::path picturesDir, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                          | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint),
-      pictures_(std::move(picturesDir))
+    : QWidget(parent, kWindowFlags), pictures_(std::move(picturesDir))
+{
+    build();
+    if (!game) {
+        setFixedSize(kWidth / 2 + 60, 140);
+        pages_->setGeometry(rect());
+        showStatus(QStringLiteral("There is no game to review yet: F5 reviews the last game played to the end."));
+        return;
+    }
+    showStatus(progressLine(0));
+    runner_ = new ReviewRunner(std::move(*game), this);
+    connect(runner_, &ReviewRunner::progressed, this, [this](int percent) { showStatus(progressLine(percent)); });
+    connect(runner_, &ReviewRunner::finished, this, &ReviewWindow::showOutcome);
+}
+
+ReviewWindow::ReviewWindow(const review::Reviewed& reviewed, std::filesystem::path picturesDir, QWidget* parent)
+    : QWidget(parent, kWindowFlags), pictures_(std::move(picturesDir))
+{
+    build();
+    showOutcome(reviewed);
+}
+
+void ReviewWindow::build()
 {
     setObjectName(QStringLiteral("frmReview"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -77,18 +100,8 @@ ReviewWindow::ReviewWindow(std::optional<GameToReview> game, std::filesystem::pa
     status_->setWordWrap(true);
     status_->setMargin(24);
     pages_->addWidget(status_);
-    if (!game) {
-        setFixedSize(kWidth / 2 + 60, 140);
-        pages_->setGeometry(rect());
-        showStatus(QStringLiteral("There is no game to review yet: F5 reviews the last game played to the end."));
-        return;
-    }
     setFixedSize(kWidth, kHeight);
     pages_->setGeometry(rect());
-    showStatus(progressLine(0));
-    runner_ = new ReviewRunner(std::move(*game), this);
-    connect(runner_, &ReviewRunner::progressed, this, [this](int percent) { showStatus(progressLine(percent)); });
-    connect(runner_, &ReviewRunner::finished, this, &ReviewWindow::showOutcome);
 }
 
 ReviewWindow::~ReviewWindow() = default;

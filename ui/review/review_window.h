@@ -31,6 +31,8 @@ public:
     // Reviews `game` on a thread of its own; without a game the window says
     // there is none to review yet. The dice are the pictures of `picturesDir`.
     ReviewWindow(std::optional<GameToReview> game, std::filesystem::path picturesDir, QWidget* parent = nullptr);
+    // A review already made, or its refusal.
+    ReviewWindow(const review::Reviewed& reviewed, std::filesystem::path picturesDir, QWidget* parent = nullptr);
     ~ReviewWindow() override;
     ReviewWindow(const ReviewWindow&) = delete;
     ReviewWindow& operator=(const ReviewWindow&) = delete;
@@ -59,6 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The window's frame and colours, and the page of its one line.
+    void build();
     void showStatus(const QString& line);
     void showFigures(const review::Review& review);
     void showDecisions(const review::Review& review);
