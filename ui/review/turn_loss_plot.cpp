@@ -116,10 +116,13 @@ void TurnLossPlot::paintEvent(QPaintEvent*)
         most = std::max(most, t.loss);
     }
     const double step = tickStep(most);
-    const double high = std::max(step, std::ceil(most / step) * step);
+    const auto steps = std::max(1L, std::lround(std::ceil(most / step)));
+    const double high = static_cast<double>(steps) * step;
+    std::vector<double> ticks;
     int left = 0;
-    for (double tick = 0; tick <= high + step / 2; tick += step) {
-        left = std::max(left, metrics.horizontalAdvance(QString::number(tick)) + 8);
+    for (long n = 0; n <= steps; ++n) {
+        ticks.push_back(static_cast<double>(n) * step);
+        left = std::max(left, metrics.horizontalAdvance(QString::number(ticks.back())) + 8);
     }
     // Whole pixels, so that the bars and lines fall on pixel edges at every density.
     const auto count = static_cast<int>(turns_.size());
@@ -130,7 +133,7 @@ void TurnLossPlot::paintEvent(QPaintEvent*)
     };
 
     painter.setPen(QPen(kAxis, 1));
-    for (double tick = 0; tick <= high + step / 2; tick += step) {
+    for (const double tick : ticks) {
         painter.drawLine(area.left(), y(tick), area.right(), y(tick));
         painter.drawText(QRect(0, y(tick) - line / 2, left - 6, line), Qt::AlignRight | Qt::AlignVCenter,
                          QString::number(tick));
