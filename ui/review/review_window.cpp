@@ -104,8 +104,6 @@ void ReviewWindow::build()
     pages_->setGeometry(rect());
 }
 
-ReviewWindow::~ReviewWindow() = default;
-
 void ReviewWindow::showStatus(const QString& line)
 {
     status_->setText(line);
@@ -231,10 +229,9 @@ void ReviewWindow::showDecisions(const review::Review& review)
         items << item;
     }
     list_->addTopLevelItems(items);
-    connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
         const std::optional<int> chosen = chosenDecision();
         plot_->chooseTurn(chosen ? review_->decisions[static_cast<std::size_t>(*chosen)].turn : 0);
-        Q_UNUSED(current);
     });
     connect(list_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { openDecision(list_->indexOfTopLevelItem(item)); });

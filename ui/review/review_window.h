@@ -33,9 +33,6 @@ public:
     ReviewWindow(std::optional<GameToReview> game, std::filesystem::path picturesDir, QWidget* parent = nullptr);
     // A review already made, or its refusal.
     ReviewWindow(const review::Reviewed& reviewed, std::filesystem::path picturesDir, QWidget* parent = nullptr);
-    ~ReviewWindow() override;
-    ReviewWindow(const ReviewWindow&) = delete;
-    ReviewWindow& operator=(const ReviewWindow&) = delete;
 
     // What the review found: the figures and the decisions, or the refusal.
     void showOutcome(const review::Reviewed& reviewed);
