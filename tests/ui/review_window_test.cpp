@@ -250,6 +250,26 @@ TEST_F(ReviewWindowTest, HoldsAndHintsAreShown)
     }
 }
 
+// Without the dice pictures each die is drawn: its face on a light square,
+// darker when held, as the main window draws it.
+TEST_F(ReviewWindowTest, MissingPicturesAreDrawnDice)
+{
+    const GameToReview game = greedyGame();
+    advisor::Advisor advisor;
+    ReviewWindow window(review::reviewGame(game.record, game.sheet, advisor), folder.filePath("none").toStdU16String());
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    key(window, Qt::Key_Return);
+    auto* dice = child<DiceRow>(window, "DecisionDice");
+    const QImage drawn = dice->grab().toImage();
+    for (int n = 0; n < kDiceCount; ++n) {
+        const bool held = dice->dice()[static_cast<std::size_t>(n)].held;
+        EXPECT_EQ(drawn.pixelColor(n * (DiceRow::kDieSize + DiceRow::kGap) + 3, 3),
+                  held ? QColor(160, 160, 160) : QColor(240, 240, 240))
+            << "die " << n + 1;
+    }
+}
+
 // Without a game, or with a record that is not the game's, one line says why,
 // on screen and to screen readers.
 TEST_F(ReviewWindowTest, NoGameOrARefusedRecordIsOneLine)

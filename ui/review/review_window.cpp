@@ -61,6 +61,7 @@ ReviewWindow::ReviewWindow(std::optional<GameToReview> game, std::filesystem::pa
         setFixedSize(kWidth / 2 + 60, 140);
         pages_->setGeometry(rect());
         showStatus(QStringLiteral("There is no game to review yet: F5 reviews the last game played to the end."));
+        tell(status_, QAccessible::Alert);
         return;
     }
     showStatus(progressLine(0));
