@@ -587,16 +587,17 @@ void printTrace(std::string_view title, const std::vector<StepFigures>& steps)
     }
 }
 
-// The history's rows come from a program of their own, which prints them.
-void printHistoryRows()
+// The rows of the history and of the review window come from programs of
+// their own, which print them.
+void printRowsOf(const char* program)
 {
     std::cout << std::flush;
-    char* arguments[] = {const_cast<char*>(DAKRU_BENCH_HISTORY), nullptr};
+    char* arguments[] = {const_cast<char*>(program), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, DAKRU_BENCH_HISTORY, &actions, nullptr, arguments, environ) == 0) {
+    if (posix_spawn(&pid, program, &actions, nullptr, arguments, environ) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
     }
@@ -633,7 +634,8 @@ try {
         return 1;
     }
     printTable(*options, figures);
-    printHistoryRows();
+    printRowsOf(DAKRU_BENCH_HISTORY);
+    printRowsOf(DAKRU_BENCH_REVIEW_WINDOW);
     const std::string how =
         "median of " + std::to_string(options->runs) + " starts"
         + (counted ? "; instructions from one start under callgrind" : "; no valgrind, no instructions");

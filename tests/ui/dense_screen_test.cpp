@@ -1,5 +1,8 @@
 // The windows on a screen of twice the density (run with QT_SCALE_FACTOR=2).
+#include "dice_row.h"
 #include "harness.h"
+#include "review_window.h"
+#include "self_play.h"
 
 namespace dakru::ui::testing {
 namespace {
@@ -75,6 +78,30 @@ TEST_F(DenseScreenTest, SheetLinesCoverTheDoubledPixels)
         }
     }
     EXPECT_EQ(differing, 0);
+}
+
+// The review window at twice the density: the dice of a decision are the
+// dense pictures, every die red to its edges.
+TEST_F(DenseScreenTest, ReviewDiceShowTheDensePictures)
+{
+    advisor::GreedyPlayer greedy;
+    advisor::PlayedGame game = advisor::playGame(greedy, 3);
+    advisor::Advisor advisor;
+    coach::ReviewWindow window(review::reviewGame(game.record, game.sheet, advisor), picturesDir);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show();
+    ASSERT_TRUE(window.review().has_value());
+    QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    auto* dice = window.findChild<coach::DiceRow*>(QStringLiteral("DecisionDice"));
+    ASSERT_NE(dice, nullptr);
+    const QImage drawn = dice->grab().toImage();
+    ASSERT_EQ(drawn.size(), 2 * dice->size());
+    for (int n = 0; n < kDiceCount; ++n) {
+        const int left = 2 * n * (coach::DiceRow::kDieSize + coach::DiceRow::kGap);
+        for (const QPoint p : {QPoint(left + 1, 1), QPoint(left + 42, 42), QPoint(left + 82, 82)}) {
+            EXPECT_GT(drawn.pixelColor(p).red(), 150) << "die " << n + 1 << " at " << p.x() << ", " << p.y();
+        }
+    }
 }
 
 }  // namespace

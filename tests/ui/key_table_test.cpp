@@ -58,6 +58,8 @@ TEST(KeyTable, DigitKeysOfTheMainRowWithAndWithoutShift)
         {"Shift+6", NativeKeys::None, {Qt::Key_AsciiCircum, shift}, None},
         {"keypad Enter", NativeKeys::None, {Qt::Key_Enter, keypad}, KeyAction::Roll},
         {"F1", NativeKeys::None, {Qt::Key_F1, {}}, KeyAction::About},
+        {"F5", NativeKeys::None, {Qt::Key_F5, {}}, KeyAction::Review},
+        {"Windows F5", NativeKeys::WindowsVirtualKey, {Qt::Key_F5, {}, 63, 116}, KeyAction::Review},
         // Undo is the platform's shortcut, taken on the press; its release means nothing here.
         {"Ctrl+Z released", NativeKeys::None, {Qt::Key_Z, Qt::ControlModifier}, None},
     };

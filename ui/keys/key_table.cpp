@@ -90,6 +90,7 @@ std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native)
     case Qt::Key_F2: return KeyAction::NewGame;
     case Qt::Key_F3: return KeyAction::HighScores;
     case Qt::Key_F4: return KeyAction::Statistics;
+    case Qt::Key_F5: return KeyAction::Review;
     case Qt::Key_F6: return KeyAction::SetUp;
     case Qt::Key_F7: return KeyAction::Standings;
     case Qt::Key_S: return KeyAction::ToggleSound;

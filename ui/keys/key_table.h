@@ -25,6 +25,7 @@ enum class KeyAction {
     Statistics,
     SetUp,      // who plays the next game: one player or a table
     Standings,  // the standings of a game at a table
+    Review,     // the review of the last finished game
 };
 
 // Die 1 to 5 for the hold actions, 0 for the others.
@@ -50,10 +51,11 @@ struct KeyStroke {
 // digit keys 1 to 5 of the main row with or without Shift, found by their
 // native codes where the platform gives them, else by the digits and, with
 // Shift, the symbols above them on a US keyboard. The keypad digits do nothing.
-// F1 shows the About window, F4 the statistics, F6 the setup of the next
-// game's players, F7 the standings at a table; H shows the best move, and H
-// again on the same position makes it. (Undo is the platform's own shortcut
-// and acts on the press, whatever order its keys are let go in.)
+// F1 shows the About window, F4 the statistics, F5 the review of the last
+// finished game, F6 the setup of the next game's players, F7 the standings at
+// a table; H shows the best move, and H again on the same position makes it.
+// (Undo is the platform's own shortcut and acts on the press, whatever order
+// its keys are let go in.)
 std::optional<KeyAction> keyAction(const KeyStroke& stroke, NativeKeys native);
 
 // The same for a key event of the platform the program runs on.

@@ -157,6 +157,7 @@ Form1::~Form1()
     delete highScores_.data();
     delete about_.data();
     delete standings_.data();
+    delete review_.data();
 }
 
 void Form1::buildSheet()
@@ -652,6 +653,7 @@ void Form1::Form_KeyUp(KeyAction action)
     case KeyAction::Statistics: Statistics_Click(); break;
     case KeyAction::SetUp: SetUp_Click(); break;
     case KeyAction::Standings: Standings_Click(); break;
+    case KeyAction::Review: Review_Click(); return;
     case KeyAction::HoldDie1:
     case KeyAction::HoldDie2:
     case KeyAction::HoldDie3:
@@ -728,6 +730,19 @@ void Form1::Statistics_Click()
     statistics_->activateWindow();
 }
 
+// F5: the last finished game, reviewed afresh on a thread of its own while
+// the game goes on.
+void Form1::Review_Click()
+{
+    if (review_) {
+        review_->close();
+    }
+    review_ = new coach::ReviewWindow(gameToReview(), services_.picturesDir);
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
+}
+
 // Ends the program at once: nothing is asked; a game in progress is kept.
 void Form1::Exitb_Click()
 {
@@ -747,6 +762,9 @@ void Form1::closeEvent(QCloseEvent* event)
     }
     if (standings_) {
         standings_->close();
+    }
+    if (review_) {
+        review_->close();
     }
     timer1_.stop();
     timer2_.stop();
@@ -817,9 +835,10 @@ void Form1::showDiePicture(int die, const std::string& fileName)
     picture->setText(state.face ? QString::number(*state.face) : QString());
 }
 
-void Form1::recordFinishedGame(const GameState& game, const GameRecord&, const std::vector<Seat>&, int)
+void Form1::recordFinishedGame(const GameState& game, const GameRecord& record, const std::vector<Seat>&, int)
 {
     history_.handedOver(game);
+    lastFinished_ = coach::GameToReview{record, game.cells};
 }
 
 // Every person's score goes to the table of the ten best, best first; a

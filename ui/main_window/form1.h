@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "about_window.h"
 #include "computer_pace.h"
@@ -21,6 +22,7 @@
 #include "picture_cache.h"
 #include "player_files.h"
 #include "random_source.h"
+#include "review_window.h"
 #include "sheet_labels.h"
 #include "shell.h"
 #include "standings_window.h"
@@ -81,6 +83,7 @@ public:
     table::StandingsWindow* standingsWindow() const { return standings_; }
     // The finished games' history, recorded and read off this window's thread.
     const statistics::GameHistory& gameHistory() const { return history_; }
+    coach::ReviewWindow* reviewWindow() const { return review_; }
 
     // Shell.
     void playCue(Cue cue) override;
@@ -123,6 +126,9 @@ private:
     void HighScores_Click();
     void Info_Click();
     void Statistics_Click();
+    void Review_Click();
+    // The game F5 reviews: the last one finished in this run, if any.
+    std::optional<coach::GameToReview> gameToReview() const { return lastFinished_; }
     void Exitb_Click();
     scores::HighScoreWindow& highScores();
     void redraw();
@@ -158,6 +164,8 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<statistics::StatisticsWindow> statistics_;
     QPointer<table::StandingsWindow> standings_;
+    QPointer<coach::ReviewWindow> review_;
+    std::optional<coach::GameToReview> lastFinished_;
 };
 
 }  // namespace dakru::ui
