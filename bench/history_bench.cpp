@@ -1,6 +1,6 @@
 // The history's figures for the benchmark table: recording a finished game as
-// the game does it (open the history, add the game, close it) into a history
-// of 10,000 games, and opening the statistics window over those games to its
+// the game does it (kept aside, then added to the history on its worker) into
+// a history of 10,000 games, and opening the statistics window over those games to its
 // first frame (reading them included). Prints its rows of the table.
 //   dakru_bench_history   (needs a display, like the other windows)
 #include <sqlite3.h>
@@ -17,7 +17,10 @@
 
 #include "first_frame.h"
 #include "game_history.h"
+#include "game_id.h"
 #include "history_database.h"
+#include "players.h"
+#include "self_play.h"
 #include "statistics_window.h"
 
 namespace {
@@ -38,31 +41,47 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// A full sheet: every cell written, with values that vary from cell to cell.
-dakru::GameState finishedSheet(int seed)
-{
+// A finished game as the greedy player plays it, with its record.
+struct Finished {
     dakru::GameState state;
-    for (std::size_t column = 0; column < state.cells.size(); ++column) {
-        for (std::size_t row = 0; row < state.cells[column].size(); ++row) {
-            state.cells[column][row].value = static_cast<int>((seed + 7 * row + column) % 25);
-        }
-    }
-    state.RollCount = 0;
-    return state;
+    dakru::GameRecord record;
+};
+Finished finishedGame(int seed)
+{
+    dakru::advisor::GreedyPlayer player;
+    dakru::advisor::PlayedGame played = dakru::advisor::playGame(player, static_cast<std::uint64_t>(seed));
+    Finished finished{{}, std::move(played.record)};
+    finished.state.cells = played.sheet;
+    finished.state.RollCount = 0;
+    finished.state.id = dakru::GameId::make();
+    return finished;
 }
 
-// Fills the history up to kGames by copying the games it holds, with scores
-// spread the way a player's are; far quicker than a game at a time.
+// Records a game as the game does it, and waits until it is in the history.
+void record(const std::filesystem::path& file, int seed)
+{
+    const Finished game = finishedGame(seed);
+    dakru::ui::statistics::GameHistory history(file);
+    history.handedOver(game.state, game.record);
+    while (!history.idle()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+}
+
+// Fills the history up to kGames by copying the games it holds (as games
+// without an identity, as older ones are); far quicker than a game at a time.
 void fillHistory(const std::filesystem::path& file)
 {
+    for (int seed = 1; seed <= 20; ++seed) {
+        record(file, seed);
+    }
     sqlite3* db = nullptr;
     sqlite3_open(file.c_str(), &db);
     sqlite3_exec(db,
-                 "BEGIN; CREATE TEMP TABLE copy AS SELECT * FROM games; UPDATE copy SET id = NULL;"
-                 " WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)"
+                 "BEGIN; CREATE TEMP TABLE copy AS SELECT * FROM games; UPDATE copy SET id = NULL, game_id = NULL;"
+                 " WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 500)"
                  " INSERT INTO games SELECT copy.* FROM copy, n;"
-                 " DELETE FROM games WHERE id > 10000;"
-                 " UPDATE games SET final_score = 350 + abs(random()) % 250 + abs(random()) % 250; COMMIT;",
+                 " DELETE FROM games WHERE id > 10000; COMMIT;",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }
@@ -86,14 +105,14 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(folder);
     const std::filesystem::path file = folder / dakru::history::HistoryDatabase::kFileName;
 
-    dakru::ui::statistics::GameHistory(file).handedOver(finishedSheet(0));
     fillHistory(file);
 
+    // From the hand-over to the game in the database: kept aside on the
+    // window's thread, then recorded on the history's own.
     std::vector<double> recordings;
     for (int i = 1; i <= kRecordings; ++i) {
-        dakru::ui::statistics::GameHistory history(file);
         const auto start = Clock::now();
-        history.handedOver(finishedSheet(i));
+        record(file, 100 + i);
         recordings.push_back(millisecondsSince(start));
     }
 

@@ -38,7 +38,7 @@ std::string toCsv(const std::vector<FinishedGame>& games)
             csv += ',' + sumName(section, column);
         }
     }
-    csv += ",damaged\r\n";
+    csv += ",damaged,table\r\n";
     for (const FinishedGame& game : games) {
         csv += field(game.endedAt);
         csv += ',' + std::to_string(game.secondsPlayed);
@@ -53,7 +53,8 @@ std::string toCsv(const std::vector<FinishedGame>& games)
                 csv += ',' + std::to_string(value);
             }
         }
-        csv += intact(game) ? ",0\r\n" : ",1\r\n";
+        csv += intact(game) ? ",0," : ",1,";
+        csv += field(game.table) + "\r\n";
     }
     return csv;
 }

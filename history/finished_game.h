@@ -25,6 +25,11 @@ struct FinishedGame {
     std::string version;                                             // of the program that recorded it, "1.6.6"
     std::string gameId;  // the game's identity, 32 hexadecimal digits; empty for games recorded before identities
     std::string record;  // the record of the game's decisions, as text; empty when there is none
+    // A game at a table: every player's kind in the order of play, this
+    // game's player as "you" ("you,easy,person,strong"); empty for a game alone.
+    std::string table;
+
+    bool playedAlone() const { return table.empty(); }
 
     // Row 1 to 14, column 0 (Down) to 3 (Call).
     int cell(int row, int column) const

@@ -22,7 +22,8 @@ using sql::SqlError;
 // first schema had no `assisted` column; the games it holds were played before
 // hints existed, so they read as unassisted. The third adds each game's
 // identity, unique where there is one (older games have none), and the record
-// of its decisions.
+// of its decisions; the fourth the players of a game at a table (none before:
+// every older game was played alone).
 std::string upgradeStep(int from)
 {
     switch (from) {
@@ -34,11 +35,12 @@ std::string upgradeStep(int from)
     case 2:
         return "ALTER TABLE games ADD COLUMN game_id TEXT; ALTER TABLE games ADD COLUMN record TEXT;"
                " CREATE UNIQUE INDEX games_by_game_id ON games(game_id)";
+    case 3: return "ALTER TABLE games ADD COLUMN table_setup TEXT";
     default: throw std::logic_error("no upgrade step from schema " + std::to_string(from));
     }
 }
 
-constexpr int kFixedColumnCount = 7;
+constexpr int kFixedColumnCount = 8;
 
 [[noreturn]] void newer(int found)
 {
@@ -333,6 +335,7 @@ std::optional<HistoryError> HistoryDatabase::add(const FinishedGame& game)
         sqlite3_bind_int(insert, ++n, game.assisted ? 1 : 0);
         bindTextOrNull(insert, ++n, game.gameId);
         bindTextOrNull(insert, ++n, game.record);
+        bindTextOrNull(insert, ++n, game.table);
         for (const int value : game.cells) {
             sqlite3_bind_int(insert, ++n, value);
         }

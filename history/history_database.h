@@ -25,7 +25,7 @@ class HistoryDatabase {
 public:
     // The schema this program writes, kept in PRAGMA user_version; older files
     // are brought up to it when opened to record, newer ones are not written.
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
     static constexpr const char* kFileName = "history.sqlite";
 
     // Opens the history at this path to record, creating it (and its folder)

@@ -57,6 +57,7 @@ std::optional<std::string> selectFor(sqlite3* db)
     select += columns.contains("assisted") ? ", assisted" : ", 0";
     select += columns.contains("game_id") ? ", game_id" : ", NULL";
     select += columns.contains("record") ? ", record" : ", NULL";
+    select += columns.contains("table_setup") ? ", table_setup" : ", NULL";
     select += sql::valueColumns(", ", "");
     return select + " FROM games ORDER BY id";
 }

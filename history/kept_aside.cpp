@@ -12,7 +12,7 @@ namespace dakru::history {
 namespace {
 
 constexpr std::string_view kHeader = "dakru unrecorded games 1";
-constexpr int kTexts = 5;  // identity, end, version, record, and the marker of assistance
+constexpr int kTexts = 6;  // identity, end, version, record, the marker of assistance, the table
 constexpr std::size_t kFields = 2 + kTexts + kCells + kSections * kColumns;
 
 // A text field: ':' and the text, with spaces, line breaks and '%' written as
@@ -93,9 +93,10 @@ std::optional<FinishedGame> gameOf(std::string_view line)
     const std::optional<std::string> version = textOf(words[n++]);
     const std::optional<std::string> record = textOf(words[n++]);
     const std::optional<std::string> assisted = textOf(words[n++]);
+    const std::optional<std::string> table = textOf(words[n++]);
     const std::optional<int> seconds = numberOf(words[n++]);
     const std::optional<int> score = numberOf(words[n++]);
-    if (!id || !endedAt || !version || !record || !assisted || !seconds || !score) {
+    if (!id || !endedAt || !version || !record || !assisted || !table || !seconds || !score) {
         return std::nullopt;
     }
     game.gameId = *id;
@@ -103,6 +104,7 @@ std::optional<FinishedGame> gameOf(std::string_view line)
     game.version = *version;
     game.record = *record;
     game.assisted = *assisted == "assisted";
+    game.table = *table;
     game.secondsPlayed = *seconds;
     game.finalScore = *score;
     for (int& value : game.cells) {
@@ -144,7 +146,8 @@ std::string encodeKeptAside(const std::vector<FinishedGame>& games)
     for (const FinishedGame& game : games) {
         text += textField(game.gameId) + ' ' + textField(game.endedAt) + ' ' + textField(game.version) + ' '
                 + textField(game.record) + ' ' + textField(game.assisted ? "assisted" : "alone") + ' '
-                + std::to_string(game.secondsPlayed) + ' ' + std::to_string(game.finalScore);
+                + textField(game.table) + ' ' + std::to_string(game.secondsPlayed) + ' '
+                + std::to_string(game.finalScore);
         for (const int value : game.cells) {
             text += ' ' + std::to_string(value);
         }

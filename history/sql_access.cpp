@@ -163,6 +163,7 @@ std::vector<FinishedGame> readGames(sqlite3* db, sqlite3_stmt* select)
         game.assisted = sqlite3_column_int(select, n++) != 0;
         game.gameId = text();
         game.record = text();
+        game.table = text();
         for (int& value : game.cells) {
             value = sqlite3_column_int(select, n++);
         }

@@ -70,7 +70,7 @@ std::string valueColumns(const char* separator, const char* suffix);
 
 // The fixed columns of a game row, in the order they are read.
 inline constexpr const char* kFixedColumns =
-    "ended_at, seconds_played, final_score, version, assisted, game_id, record";
+    "ended_at, seconds_played, final_score, version, assisted, game_id, record, table_setup";
 
 // Every row of a SELECT of the fixed columns then the value columns; throws
 // SqlError when reading stops short.

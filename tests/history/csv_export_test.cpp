@@ -21,7 +21,7 @@ constexpr const char* kHeader =
     "poker_down,poker_down_up,poker_up,poker_call,dakru_down,dakru_down_up,dakru_up,dakru_call,"
     "upper_sum_down,upper_sum_down_up,upper_sum_up,upper_sum_call,"
     "middle_sum_down,middle_sum_down_up,middle_sum_up,middle_sum_call,"
-    "lower_sum_down,lower_sum_down_up,lower_sum_up,lower_sum_call,damaged\r\n";
+    "lower_sum_down,lower_sum_down_up,lower_sum_up,lower_sum_call,damaged,table\r\n";
 
 TEST(CsvExport, EmptyHistoryIsTheHeaderAlone)
 {
@@ -37,15 +37,16 @@ TEST(CsvExport, KnownHistoryByteForByte)
         "2026-12-01T10:00:00Z,600,500,1,1.6.6,"
         "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,"
         "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,"
-        "0,1,2,3,10,11,12,13,20,21,22,23,1\r\n"
+        "0,1,2,3,10,11,12,13,20,21,22,23,1,\r\n"
         "2026-12-02T10:01:00Z,601,501,0,\"say \"\"hi\"\", 2\","
         "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,28,29,30,"
         "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,"
-        "1,2,3,4,11,12,13,14,21,22,23,24,1\r\n";
+        "1,2,3,4,11,12,13,14,21,22,23,24,1,\"you,medium\"\r\n";
+    quoted.table = "you,medium";
     EXPECT_EQ(toCsv({sampleGame(0), quoted}), expected);
 }
 
-// Rows are marked, not left out: an intact game's last field is 0, a
+// Rows are marked, not left out: an intact game's damaged field is 0, a
 // damaged one's 1, and both keep every value as it was read.
 TEST(CsvExport, DamagedRowsAreKeptAndMarked)
 {
@@ -54,8 +55,8 @@ TEST(CsvExport, DamagedRowsAreKeptAndMarked)
     const std::string csv = toCsv({intactGame(1), damaged});
     const std::size_t firstRow = csv.find("\r\n") + 2;
     const std::size_t secondRow = csv.find("\r\n", firstRow) + 2;
-    EXPECT_EQ(csv.substr(secondRow - 4, 4), ",0\r\n");
-    EXPECT_EQ(csv.substr(csv.size() - 4), ",1\r\n");
+    EXPECT_EQ(csv.substr(secondRow - 5, 5), ",0,\r\n");
+    EXPECT_EQ(csv.substr(csv.size() - 5), ",1,\r\n");
     EXPECT_NE(csv.find(",2147483647,", secondRow), std::string::npos);
 }
 

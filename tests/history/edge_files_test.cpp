@@ -86,7 +86,7 @@ TEST_F(EdgeFiles, ANewerVersionsHistoryIsLeftAlone)
         const char* change;
     } cases[] = {
         {"a column added", "ALTER TABLE games ADD COLUMN mood TEXT; PRAGMA user_version = 7;"},
-        {"a column renamed", "ALTER TABLE games RENAME COLUMN final_score TO score; PRAGMA user_version = 4;"},
+        {"a column renamed", "ALTER TABLE games RENAME COLUMN final_score TO score; PRAGMA user_version = 5;"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -96,7 +96,7 @@ TEST_F(OneRow, TheSecondSchemaIsReadAsItIsAndUpgradedToRecord)
     ASSERT_TRUE(history);
     EXPECT_TRUE(history->record(intactGame(5)));
     EXPECT_TRUE(history->record(intactGame(5)));
-    EXPECT_EQ(sqlText(file(), "PRAGMA user_version"), "3");
+    EXPECT_EQ(sqlText(file(), "PRAGMA user_version"), "4");
     EXPECT_EQ(idsOf(history->games()), (std::vector<std::string>{"", intactGame(5).gameId}));
 }
 

@@ -214,7 +214,7 @@ TEST(GameHistory, ABusyHistoryKeepsTheGameAsideUntilTheNextChance)
     GameState game = oneCellFromTheEnd();
     game.cells[index(Column::Down)][row::Dakru - 1].value = 80;
     ::testing::internal::CaptureStderr();
-    gameHistory.handedOver(game);
+    gameHistory.handedOver(game, GameRecord{});
     EXPECT_FALSE(gameHistory.idle()) << "the window did not wait for the recording";
     const history::KeptAside aside(file.parent_path() / history::KeptAside::kFileName);
     EXPECT_EQ(history::KeptAside(aside.file()).games().size(), 1U) << "kept aside before the recording";

@@ -5,6 +5,7 @@
 // middle of a computer's turn.
 #include "harness.h"
 #include "kept_game_codec.h"
+#include "near_end.h"
 #include "reachable.h"
 #include "sheet_names.h"
 #include "standings_window.h"
@@ -83,6 +84,15 @@ TEST_F(TablePlayTest, TwoPersonsAndTwoComputersPlayToTheEndByKeys)
     const int ann = computeTotals(form->engine().gameOf(0).cells).grandTotal;
     const int bob = computeTotals(form->engine().gameOf(2).cells).grandTotal;
     EXPECT_EQ(scoreDialogs.offers, (bob > ann ? QStringList{"Bob", "Ann"} : QStringList{"Ann", "Bob"}));
+    // Every person's game is in the history once, with its record and the table it was played at.
+    ASSERT_TRUE(historySettles(*this));
+    const std::vector<history::FinishedGame> games = historyGames(*this);
+    ASSERT_EQ(games.size(), 2U);
+    EXPECT_EQ(games[0].table, "you,easy,person,strong");
+    EXPECT_EQ(games[1].table, "person,easy,you,strong");
+    EXPECT_EQ(games[0].finalScore, ann);
+    EXPECT_FALSE(games[0].record.empty());
+    EXPECT_FALSE(games[0].playedAlone());
     const scores::HighScoreTable table = scores::readTable(tableFile);
     EXPECT_EQ(std::ranges::count_if(table, [](const std::string& e) { return e.ends_with(" - Ann"); }), 1);
     EXPECT_EQ(std::ranges::count_if(table, [](const std::string& e) { return e.ends_with(" - Easy"); }), 0);

@@ -835,9 +835,10 @@ void Form1::showDiePicture(int die, const std::string& fileName)
     picture->setText(state.face ? QString::number(*state.face) : QString());
 }
 
-void Form1::recordFinishedGame(const GameState& game, const GameRecord& record, const std::vector<Seat>&, int)
+void Form1::recordFinishedGame(const GameState& game, const GameRecord& record, const std::vector<Seat>& table,
+                               int seat)
 {
-    history_.handedOver(game);
+    history_.handedOver(game, record, table, seat);
     lastFinished_ = coach::GameToReview{record, game.cells};
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 #include <thread>
 
+#include "game_record_codec.h"
 #include "history_database.h"
 #include "totals.h"
 #include "version.h"
@@ -64,6 +65,17 @@ private:
 };
 
 namespace {
+
+// "you,easy,person,strong": every player's kind in the order of play.
+std::string tableText(const std::vector<Seat>& table, int seat)
+{
+    std::string text;
+    for (std::size_t n = 0; n < table.size(); ++n) {
+        text += (n == 0 ? "" : ",");
+        text += static_cast<int>(n) == seat ? std::string("you") : table[n].computer.value_or("person");
+    }
+    return text;
+}
 
 bool sheetFull(const GameState& state)
 {
@@ -142,31 +154,32 @@ GameHistory::~GameHistory()
 
 void GameHistory::follow(const GameState& state)
 {
-    if (recorded_ && !sheetFull(state)) {
-        recorded_ = false;
+    if (!recorded_.empty() && !sheetFull(state)) {
+        recorded_.clear();
         started_.reset();
     }
-    if (!recorded_ && !started_ && state.RollCount.value_or(0) > 0) {
+    if (recorded_.empty() && !started_ && state.RollCount.value_or(0) > 0) {
         started_ = std::chrono::steady_clock::now();
     }
 }
 
-void GameHistory::handedOver(const GameState& state)
+void GameHistory::handedOver(const GameState& state, const GameRecord& record, const std::vector<Seat>& table, int seat)
 {
-    if (recorded_ || file_.empty() || !sheetFull(state)) {
+    // A game from before identities is kept by no one else: it takes one now.
+    const GameId id = state.id.value_or(GameId::make());
+    if (recorded_.contains(id) || file_.empty() || !sheetFull(state)) {
         return;
     }
     // Marked first: the high-score side's boxes let the hand-over come again
     // before this one has finished.
-    recorded_ = true;
+    recorded_.insert(id);
     const auto now = std::chrono::steady_clock::now();
     const auto played = started_ ? std::chrono::duration_cast<std::chrono::seconds>(now - *started_).count() : 0;
-    started_.reset();
     history::FinishedGame game =
         finishedGame(state, static_cast<int>(played), history::isoUtc(std::chrono::system_clock::now()));
-    if (game.gameId.empty()) {
-        game.gameId = GameId::make().text();  // a game from before identities, kept by no one else
-    }
+    game.gameId = id.text();
+    game.record = encodeGameRecord(record);
+    game.table = tableText(table, seat);
     // On the disk before the worker is asked: a kill from here on loses nothing.
     if (const std::optional<storage::WriteError> failed = keptAside_.add(game)) {
         report({std::nullopt, failed});

@@ -7,13 +7,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "finished_game.h"
+#include "game_record.h"
 #include "game_state.h"
 #include "history_error.h"
 #include "history_reading.h"
 #include "kept_aside.h"
+#include "seat.h"
 #include "write_error.h"
 
 namespace dakru::ui::statistics {
@@ -54,10 +57,13 @@ public:
     // ready for the next game once a new one has cleared the sheet.
     void follow(const GameState& state);
 
-    // The finished game's score has been handed over: keeps the game aside and
-    // has it recorded, once however often the hand-over is repeated (and once
-    // in the history by its identity, across runs too).
-    void handedOver(const GameState& state);
+    // A finished game's score has been handed over: keeps the game aside and
+    // has it recorded with the record of its decisions, once however often
+    // the hand-over is repeated (and once in the history by its identity,
+    // across runs too). At a table, `table` holds every player and `seat`
+    // this game's; a game alone has none.
+    void handedOver(const GameState& state, const GameRecord& record, const std::vector<Seat>& table = {},
+                    int seat = 0);
 
     // Whether every finished game of this run is on the disk, kept aside or
     // recorded. Until it is, the kept game must not go: the next start hands
@@ -96,7 +102,7 @@ private:
     history::Waiting waiting_;
     history::KeptAside keptAside_;
     std::optional<std::chrono::steady_clock::time_point> started_;
-    bool recorded_ = false;
+    std::set<GameId> recorded_;  // the games handed over since the last new game
     std::optional<std::chrono::steady_clock::time_point> lastKeptAsideTry_;
     int pending_ = 0;  // jobs posted and not yet answered; the window's thread only
     QObject answers_;  // lives on the window's thread: the worker's answers are delivered there
