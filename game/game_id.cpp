@@ -6,7 +6,8 @@ namespace dakru {
 namespace {
 
 constexpr std::string_view kDigits = "0123456789abcdef";
-constexpr int kDigitsPerHalf = 16;
+constexpr std::size_t kDigitsPerHalf = 16;
+constexpr std::size_t kDigitsInAll = 2 * kDigitsPerHalf;
 
 std::uint64_t half(std::random_device& entropy)
 {
@@ -23,7 +24,7 @@ GameId GameId::make()
 
 std::optional<GameId> GameId::fromText(std::string_view text)
 {
-    if (text.size() != 2 * kDigitsPerHalf) {
+    if (text.size() != kDigitsInAll) {
         return std::nullopt;
     }
     GameId id;
@@ -40,10 +41,10 @@ std::optional<GameId> GameId::fromText(std::string_view text)
 
 std::string GameId::text() const
 {
-    std::string text(2 * kDigitsPerHalf, '0');
-    for (int i = 0; i < kDigitsPerHalf; ++i) {
+    std::string text(kDigitsInAll, '0');
+    for (std::size_t i = 0; i < kDigitsPerHalf; ++i) {
         text[kDigitsPerHalf - 1 - i] = kDigits[(high >> (4 * i)) & 0xf];
-        text[2 * kDigitsPerHalf - 1 - i] = kDigits[(low >> (4 * i)) & 0xf];
+        text[kDigitsInAll - 1 - i] = kDigits[(low >> (4 * i)) & 0xf];
     }
     return text;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,7 +19,8 @@ struct GameId {
     static std::optional<GameId> fromText(std::string_view text);
     std::string text() const;
 
-    auto operator<=>(const GameId&) const = default;
+    bool operator==(const GameId&) const = default;
+    bool operator<(const GameId& other) const { return high != other.high ? high < other.high : low < other.low; }
 };
 
 }  // namespace dakru

@@ -109,7 +109,7 @@ DecodedKeptGame decodeKeptGame(std::string_view text)
 {
     const std::size_t split = recordStart(text);
     DecodedGameState decoded = decodeGameState(text.substr(0, split));
-    DecodedKeptGame kept{std::move(decoded.state), std::move(decoded.error), decoded.otherVersion, {}, {}};
+    DecodedKeptGame kept{decoded.state, std::move(decoded.error), decoded.otherVersion, {}, {}};
     if (!kept.state || split == text.size()) {
         return kept;
     }

@@ -121,7 +121,7 @@ std::optional<HighScoreTable> updateTable(const fs::path& file, const std::funct
     const std::string content = fileContent(table);
     if (auto error = special ? storage::writeInPlace(target, content) : storage::replaceFile(target, content)) {
         if (failure)
-            *failure = std::move(error);
+            *failure = error;
         return std::nullopt;
     }
     return table;

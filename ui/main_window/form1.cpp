@@ -538,10 +538,10 @@ void Form1::NewGame_Click(std::optional<std::vector<Seat>> table)
     if (highScores_) {
         highScores_->bringWaitingScoreForward();
     }
-    // A new game at a table opens its standings beside the main window.
+    // A new game at a table opens its standings beside the main window,
+    // leaving the keyboard where it was.
     if (engine_.tableGame() && engine_.rollVisible() && (!wasTable || !standings_)) {
-        Standings_Click();
-        activateWindow();
+        showStandings(false);
     }
 }
 
@@ -561,14 +561,30 @@ void Form1::SetUp_Click()
 // F7: the standings of a game at a table.
 void Form1::Standings_Click()
 {
+    showStandings(true);
+}
+
+// Beside the main window, on the side with more room, and within the screen.
+void Form1::showStandings(bool activate)
+{
     if (!standings_) {
         standings_ = new table::StandingsWindow(engine_);
         standings_->setAttribute(Qt::WA_DeleteOnClose, false);
+        const QRect main = frameGeometry();
+        const QRect room = screen() != nullptr ? screen()->availableGeometry() : main;
+        const int width = standings_->frameGeometry().width();
+        const bool right = room.right() - main.right() >= main.left() - room.left();
+        const int left =
+            right ? std::min(main.right() + 1, room.right() + 1 - width) : std::max(main.left() - width, room.left());
+        standings_->move(left, main.top());
     }
     standings_->refresh();
+    standings_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     standings_->show();
     standings_->raise();
-    standings_->activateWindow();
+    if (activate) {
+        standings_->activateWindow();
+    }
 }
 
 // H shows the best move: the dice to hold framed, the cell to write or call

@@ -122,6 +122,7 @@ private:
     void NewGame_Click(std::optional<std::vector<Seat>> table = std::nullopt);
     void SetUp_Click();
     void Standings_Click();
+    void showStandings(bool activate);
     void ShowHint();
     void HighScores_Click();
     void Info_Click();

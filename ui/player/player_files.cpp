@@ -21,7 +21,7 @@ constexpr char kSettingsFile[] = "settings.ini";
 const QString kSoundOffKey = QStringLiteral("sound/off");
 // A few short lines and the record of one game's decisions (some 3 KB);
 // anything much longer is not a kept game.
-constexpr qint64 kMaxKeptGameSize = 64 * 1024;
+constexpr qint64 kMaxKeptGameSize = qint64{64} * 1024;
 
 QString qtPath(const std::filesystem::path& file)
 {
