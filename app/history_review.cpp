@@ -66,8 +66,9 @@ int printReview(const std::filesystem::path& playerFolder, int n, std::chrono::m
             say("no game in the history has a record of its decisions to review (games played before Dakru kept "
                 "them have none)");
         } else {
-            say("there is no " + countedBack(n) + " game to review: " + std::to_string(recorded) + " "
-                + (recorded == 1 ? "game has" : "games have") + " a record of its decisions");
+            say("there is no " + countedBack(n) + " game to review: "
+                + (recorded == 1 ? std::string("1 game has a record of its decisions")
+                                 : std::to_string(recorded) + " games have a record of their decisions"));
         }
         return 1;
     }
