@@ -58,6 +58,11 @@ CommandLine readCommandLine(const QStringList& arguments)
         QStringLiteral("Write every finished game to <file> as CSV (- for standard output), and exit."),
         QStringLiteral("file"));
     parser.addOption(exportHistory);
+    const QCommandLineOption review(
+        QStringLiteral("review"),
+        QStringLiteral("Print the review of the last finished game that has a record of its decisions, and exit; "
+                       "--review N reviews the N-th last (2 for the one before the last)."));
+    parser.addOption(review);
     addToolkitOptions(parser);
 
     const bool understood = parser.parse(arguments);
@@ -68,15 +73,31 @@ CommandLine readCommandLine(const QStringList& arguments)
     CommandLine line;
     line.verbose = parser.isSet(verbose);
     line.platform = parser.value(QStringLiteral("platform"));
-    if (understood && parser.isSet(exportHistory) && parser.positionalArguments().isEmpty()) {
+    const QStringList positional = parser.positionalArguments();
+    const auto refuse = [&](const QString& what) {
+        line.request = CommandLine::Request::Refuse;
+        line.text = what + QLatin1Char('\n') + parser.helpText();
+    };
+    if (!understood) {
+        refuse(parser.errorText());
+    } else if (parser.isSet(exportHistory) && parser.isSet(review)) {
+        refuse(QStringLiteral("--export-history and --review cannot be given together."));
+    } else if (parser.isSet(review) && positional.size() <= 1) {
+        // The game's number is the one argument that may follow --review.
+        bool number = positional.isEmpty();
+        const int n = number ? 1 : positional.constFirst().toInt(&number);
+        if (number && n >= 1) {
+            line.request = CommandLine::Request::Review;
+            line.reviewGame = n;
+        } else {
+            refuse(QStringLiteral("Bad game number '%1' for --review: 1 is the last game, 2 the one before.")
+                       .arg(positional.constFirst()));
+        }
+    } else if (!positional.isEmpty()) {
+        refuse(QStringLiteral("Unexpected argument '%1'.").arg(positional.constFirst()));
+    } else if (parser.isSet(exportHistory)) {
         line.request = CommandLine::Request::ExportHistory;
         line.exportFile = parser.value(exportHistory);
-    } else if (!understood || !parser.positionalArguments().isEmpty()) {
-        line.request = CommandLine::Request::Refuse;
-        const QString what =
-            understood ? QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
-                       : parser.errorText();
-        line.text = what + QLatin1Char('\n') + parser.helpText();
     } else if (parser.isSet(help)) {
         line.request = CommandLine::Request::ShowHelp;
         line.text = parser.helpText();

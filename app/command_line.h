@@ -7,10 +7,11 @@ namespace dakru::app {
 
 // What the command line asks of the program.
 struct CommandLine {
-    enum class Request { Play, ShowHelp, ShowVersion, ExportHistory, Refuse };
+    enum class Request { Play, ShowHelp, ShowVersion, ExportHistory, Review, Refuse };
     Request request = Request::Play;
     bool verbose = false;  // let the toolkit's warnings through
     QString exportFile;    // where --export-history writes the history as CSV
+    int reviewGame = 1;    // --review N: the N-th last finished game with a record, from 1
     QString platform;      // the window system named by -platform, empty when none is
     QString text;          // the help, the version line, or what was wrong followed by the usage
 };

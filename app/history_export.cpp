@@ -42,20 +42,19 @@ void say(const std::string& line)
     std::fprintf(stderr, "dakru: %s\n", line.c_str());
 }
 
-std::string troubleLine(const fs::path& file, const history::HistoryError& error)
+}  // namespace
+
+std::string historyTroubleLine(const fs::path& file, const history::HistoryError& error)
 {
     switch (error.trouble) {
     case history::Trouble::Busy:
         return "the game history " + file.string()
                + " is busy: another copy of Dakru is writing it; try again once it has finished";
     case history::Trouble::Newer:
-        return "the game history " + file.string()
-               + " was written by a newer version of Dakru; export it with that version";
+        return "the game history " + file.string() + " was written by a newer version of Dakru; use that version";
     default: return "cannot read the game history " + file.string() + ": " + error.reason;
     }
 }
-
-}  // namespace
 
 int exportHistory(const fs::path& playerFolder, const fs::path& csvFile, std::chrono::milliseconds wait)
 {
@@ -75,7 +74,7 @@ int exportHistory(const fs::path& playerFolder, const fs::path& csvFile, std::ch
 
     const history::HistoryContents contents = history::readHistory(historyFile, {wait});
     if (contents.error) {
-        say(troubleLine(historyFile, *contents.error));
+        say(historyTroubleLine(historyFile, *contents.error));
         return 1;
     }
     const std::string csv = history::toCsv(contents.games);

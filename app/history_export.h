@@ -2,6 +2,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <string>
+
+#include "history_error.h"
 
 namespace dakru::app {
 
@@ -16,5 +19,8 @@ namespace dakru::app {
 // `wait`: how long a history busy in another copy is waited for.
 int exportHistory(const std::filesystem::path& playerFolder, const std::filesystem::path& csvFile,
                   std::chrono::milliseconds wait = std::chrono::seconds(5));
+
+// Why the history at `file` cannot be read, in one line for the terminal.
+std::string historyTroubleLine(const std::filesystem::path& file, const history::HistoryError& error);
 
 }  // namespace dakru::app

@@ -12,6 +12,7 @@
 #include "display_check.h"
 #include "game.h"
 #include "history_export.h"
+#include "history_review.h"
 #include "score_file_location.h"
 #include "start_trace.h"
 
@@ -83,6 +84,10 @@ try {
         // The export needs no screen either.
         const QCoreApplication bare(argc, argv);
         return dakru::app::exportHistory(playerFolder(), std::filesystem::path(line.exportFile.toStdU16String()));
+    }
+    case Request::Review: {
+        const QCoreApplication bare(argc, argv);
+        return dakru::app::printReview(playerFolder(), line.reviewGame);
     }
     case Request::Play: break;
     }

@@ -30,6 +30,7 @@ struct FinishedGame {
     std::string table;
 
     bool playedAlone() const { return table.empty(); }
+    bool hasRecord() const { return !record.empty(); }
 
     // Row 1 to 14, column 0 (Down) to 3 (Call).
     int cell(int row, int column) const

@@ -19,25 +19,6 @@ std::string columnCaption(Column column)
     return {};
 }
 
-std::string rowCaption(int row)
-{
-    static const std::array<const char*, kRowCount> captions{"1",
-                                                             "2",
-                                                             "3",
-                                                             "4",
-                                                             "5",
-                                                             "6",
-                                                             "Minimum",
-                                                             "Maximum",
-                                                             "3 of kind",
-                                                             "Small Straight",
-                                                             "Large Straight",
-                                                             "Full house",
-                                                             "Poker",
-                                                             "Dakru"};
-    return captions[row - 1];
-}
-
 std::string fixed(double value, int decimals = 1)
 {
     std::array<char, 32> text{};
@@ -105,20 +86,39 @@ std::string costliestRows(const Review& review)
         if (parts.size() == 3 || byRow[row - 1] < 0.05) {
             break;
         }
-        parts.push_back(rowCaption(row) + " (" + fixed(byRow[row - 1]) + ")");
+        parts.push_back(rowName(row) + " (" + fixed(byRow[row - 1]) + ")");
     }
     return parts.empty() ? std::string("none") : listed(parts);
 }
 
 }  // namespace
 
+std::string rowName(int row)
+{
+    static const std::array<const char*, kRowCount> captions{"1",
+                                                             "2",
+                                                             "3",
+                                                             "4",
+                                                             "5",
+                                                             "6",
+                                                             "Minimum",
+                                                             "Maximum",
+                                                             "3 of kind",
+                                                             "Small Straight",
+                                                             "Large Straight",
+                                                             "Full house",
+                                                             "Poker",
+                                                             "Dakru"};
+    return captions[row - 1];
+}
+
 std::string actionText(const advisor::Action& action, const GameState& position)
 {
     switch (action.move) {
     case advisor::Move::Write:
         return "Write " + std::to_string(action.score) + " in " + columnCaption(action.column) + ", "
-               + rowCaption(action.row);
-    case advisor::Move::Call: return "Call " + rowCaption(action.row);
+               + rowName(action.row);
+    case advisor::Move::Call: return "Call " + rowName(action.row);
     case advisor::Move::Roll: break;
     }
     std::array<int, 7> held{};

@@ -13,6 +13,9 @@ namespace dakru::review {
 // Straight". The dice named are those of `position`.
 std::string actionText(const advisor::Action& action, const GameState& position);
 
+// A row by its caption on the sheet: "1" to "6", "Minimum", ... "Dakru".
+std::string rowName(int row);
+
 // "best", "inaccuracy", "mistake", "blunder".
 std::string gradeName(Grade grade);
 

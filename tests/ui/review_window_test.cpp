@@ -336,6 +336,9 @@ TEST_F(ReviewKeyTest, F5WithoutAFinishedGameSaysSo)
     keyUp(Qt::Key_F5);
     ASSERT_NE(form->reviewWindow(), nullptr);
     EXPECT_TRUE(form->reviewWindow()->isVisible());
+    // The history is looked at first, off the window's thread: it has no game.
+    EXPECT_EQ(form->reviewWindow()->statusLine(), "Looking for the last game you finished\u2026");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->gameHistory().idle(); }));
     EXPECT_TRUE(form->reviewWindow()->statusLine().startsWith(QLatin1String("There is no game to review yet")));
     EXPECT_EQ(form->engine().gameState(), before);
     EXPECT_TRUE(cues.played.empty());

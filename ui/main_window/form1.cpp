@@ -729,7 +729,8 @@ void Form1::Info_Click()
 }
 
 // The figures are read afresh each time, so that a game just finished is among
-// them; off the window's thread, while the window says it waits for them.
+// them; off the window's thread, while the window says it waits for them. A
+// game chosen in its list is reviewed in the review window.
 void Form1::Statistics_Click()
 {
     if (statistics_) {
@@ -741,22 +742,42 @@ void Form1::Statistics_Click()
             window->showHistory(contents);
         }
     });
+    connect(statistics_, &statistics::StatisticsWindow::reviewWanted, this, [this](const history::FinishedGame& game) {
+        showReview(new coach::ReviewWindow(services_.picturesDir))->reviewStored(game);
+    });
     statistics_->show();
     statistics_->raise();
     statistics_->activateWindow();
 }
 
-// F5: the last finished game, reviewed afresh on a thread of its own while
-// the game goes on.
+// F5: the last game finished in this run, else the last one of the history
+// that has a record (read off this window's thread, while the review window
+// says it looks for it); reviewed afresh on a thread of its own while the
+// game goes on.
 void Form1::Review_Click()
+{
+    if (lastFinished_) {
+        showReview(new coach::ReviewWindow(lastFinished_, services_.picturesDir));
+        return;
+    }
+    QPointer<coach::ReviewWindow> window = showReview(new coach::ReviewWindow(services_.picturesDir));
+    history_.read([window](const history::HistoryContents& contents) {
+        if (window) {
+            window->reviewLastOf(contents);
+        }
+    });
+}
+
+coach::ReviewWindow* Form1::showReview(coach::ReviewWindow* window)
 {
     if (review_) {
         review_->close();
     }
-    review_ = new coach::ReviewWindow(gameToReview(), services_.picturesDir);
+    review_ = window;
     review_->show();
     review_->raise();
     review_->activateWindow();
+    return window;
 }
 
 // Ends the program at once: nothing is asked; a game in progress is kept.

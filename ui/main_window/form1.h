@@ -128,8 +128,8 @@ private:
     void Info_Click();
     void Statistics_Click();
     void Review_Click();
-    // The game F5 reviews: the last one finished in this run, if any.
-    std::optional<coach::GameToReview> gameToReview() const { return lastFinished_; }
+    // The review window shown in place of the one open before.
+    coach::ReviewWindow* showReview(coach::ReviewWindow* window);
     void Exitb_Click();
     scores::HighScoreWindow& highScores();
     void redraw();

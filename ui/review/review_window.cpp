@@ -8,9 +8,12 @@
 #include <QTreeWidget>
 
 #include "decision_view.h"
+#include "game_check.h"
+#include "recorded_games.h"
 #include "review_lines.h"
 #include "review_style.h"
 #include "review_text.h"
+#include "stored_record.h"
 #include "turn_loss_plot.h"
 
 namespace dakru::ui::coach {
@@ -57,17 +60,7 @@ ReviewWindow::ReviewWindow(std::optional<GameToReview> game, std::filesystem::pa
     : QWidget(parent, kWindowFlags), pictures_(std::move(picturesDir))
 {
     build();
-    if (!game) {
-        setFixedSize(kWidth / 2 + 60, 140);
-        pages_->setGeometry(rect());
-        showStatus(QStringLiteral("There is no game to review yet: F5 reviews the last game played to the end."));
-        tell(status_, QAccessible::Alert);
-        return;
-    }
-    showStatus(progressLine(0));
-    runner_ = new ReviewRunner(std::move(*game), this);
-    connect(runner_, &ReviewRunner::progressed, this, [this](int percent) { showStatus(progressLine(percent)); });
-    connect(runner_, &ReviewRunner::finished, this, &ReviewWindow::showOutcome);
+    reviewGame(std::move(game));
 }
 
 ReviewWindow::ReviewWindow(const review::Reviewed& reviewed, std::filesystem::path picturesDir, QWidget* parent)
@@ -75,6 +68,58 @@ ReviewWindow::ReviewWindow(const review::Reviewed& reviewed, std::filesystem::pa
 {
     build();
     showOutcome(reviewed);
+}
+
+ReviewWindow::ReviewWindow(std::filesystem::path picturesDir, QWidget* parent)
+    : QWidget(parent, kWindowFlags), pictures_(std::move(picturesDir))
+{
+    build();
+    showStatus(QStringLiteral("Looking for the last game you finished\u2026"));
+}
+
+void ReviewWindow::reviewGame(std::optional<GameToReview> game)
+{
+    if (!game) {
+        showNothing(QStringLiteral("There is no game to review yet: F5 reviews the last game played to the end."));
+        return;
+    }
+    showStatus(progressLine(0));
+    delete runner_;
+    runner_ = new ReviewRunner(std::move(*game), this);
+    connect(runner_, &ReviewRunner::progressed, this, [this](int percent) { showStatus(progressLine(percent)); });
+    connect(runner_, &ReviewRunner::finished, this, &ReviewWindow::showOutcome);
+}
+
+void ReviewWindow::reviewStored(const history::FinishedGame& game)
+{
+    review::StoredRecord stored = review::readStoredRecord(game.record);
+    if (!stored.record) {
+        showOutcome({std::nullopt, stored.refusal});
+        return;
+    }
+    reviewGame(GameToReview{std::move(*stored.record), history::sheetOf(game)});
+}
+
+void ReviewWindow::reviewLastOf(const history::HistoryContents& contents)
+{
+    if (contents.error) {
+        showNothing(contents.error->trouble == history::Trouble::Busy
+                        ? QStringLiteral("The history of your games is busy: another copy of Dakru is writing it. "
+                                         "Press F5 again in a moment.")
+                        : QStringLiteral("The history of your games cannot be read, so there is no game to review."));
+        return;
+    }
+    // Damaged rows are left out, as the statistics leave them out.
+    const std::vector<history::FinishedGame> games = history::checked(contents.games).intact;
+    if (const std::optional<std::size_t> last = history::nthLastWithRecord(games, 1)) {
+        reviewStored(games[*last]);
+    } else if (games.empty()) {
+        reviewGame(std::nullopt);
+    } else {
+        showNothing(
+            QStringLiteral("No game in your history has a record of its decisions (games played before "
+                           "Dakru kept them have none): F5 reviews the next game you finish."));
+    }
 }
 
 void ReviewWindow::build()
@@ -112,6 +157,14 @@ void ReviewWindow::showStatus(const QString& line)
     setAccessibleDescription(line);
     pages_->setCurrentWidget(status_);
     tell(status_, QAccessible::NameChanged);
+}
+
+void ReviewWindow::showNothing(const QString& line)
+{
+    setFixedSize(kWidth / 2 + 60, 140);
+    pages_->setGeometry(rect());
+    showStatus(line);
+    tell(status_, QAccessible::Alert);
 }
 
 QString ReviewWindow::statusLine() const

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "finished_game.h"
+#include "history_reading.h"
 #include "picture_cache.h"
 #include "review.h"
 #include "review_runner.h"
@@ -33,6 +35,18 @@ public:
     ReviewWindow(std::optional<GameToReview> game, std::filesystem::path picturesDir, QWidget* parent = nullptr);
     // A review already made, or its refusal.
     ReviewWindow(const review::Reviewed& reviewed, std::filesystem::path picturesDir, QWidget* parent = nullptr);
+    // Looking for the game to review (the history is read meanwhile), until
+    // one of the calls below says which.
+    explicit ReviewWindow(std::filesystem::path picturesDir, QWidget* parent = nullptr);
+
+    // Reviews `game` on a thread of its own; without a game the window says
+    // there is none to review yet.
+    void reviewGame(std::optional<GameToReview> game);
+    // Reviews a game of the history; one without a readable record is refused.
+    void reviewStored(const history::FinishedGame& game);
+    // Reviews the last game of the history that has a record of its
+    // decisions; says why there is none, or why the history cannot be read.
+    void reviewLastOf(const history::HistoryContents& contents);
 
     // What the review found: the figures and the decisions, or the refusal.
     void showOutcome(const review::Reviewed& reviewed);
@@ -61,6 +75,8 @@ private:
     // The window's frame and colours, and the page of its one line.
     void build();
     void showStatus(const QString& line);
+    // Nothing to review: the one line, in a small window, told at once.
+    void showNothing(const QString& line);
     void showFigures(const review::Review& review);
     void showDecisions(const review::Review& review);
     void openDecision(int row);

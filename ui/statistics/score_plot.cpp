@@ -9,9 +9,16 @@
 
 namespace dakru::ui::statistics {
 
-ScorePlot::ScorePlot(std::vector<int> scores, std::vector<double> average, QWidget* parent)
-    : QWidget(parent), scores_(std::move(scores)), average_(std::move(average))
+ScorePlot::ScorePlot(std::vector<double> values, std::vector<double> average, QWidget* parent, QString title)
+    : QWidget(parent), values_(std::move(values)), average_(std::move(average)), title_(std::move(title))
 {
+}
+
+void ScorePlot::showValues(std::vector<double> values, std::vector<double> average)
+{
+    values_ = std::move(values);
+    average_ = std::move(average);
+    update();
 }
 
 void ScorePlot::paintEvent(QPaintEvent*)
@@ -22,7 +29,7 @@ void ScorePlot::paintEvent(QPaintEvent*)
     const QFontMetrics metrics = painter.fontMetrics();
 
     painter.setPen(kText);
-    painter.drawText(QRect(0, 0, width(), metrics.height()), Qt::AlignLeft, QStringLiteral("Score of every game"));
+    painter.drawText(QRect(0, 0, width(), metrics.height()), Qt::AlignLeft, title_);
     const QString legend = QStringLiteral("mean of ten");
     const int legendWidth = metrics.horizontalAdvance(legend);
     painter.drawText(QRect(width() - legendWidth, 0, legendWidth, metrics.height()), Qt::AlignRight, legend);
@@ -30,12 +37,12 @@ void ScorePlot::paintEvent(QPaintEvent*)
     const int legendY = metrics.height() / 2;
     painter.drawLine(width() - legendWidth - 24, legendY, width() - legendWidth - 6, legendY);
 
-    if (scores_.empty()) {
+    if (values_.empty()) {
         return;
     }
-    const auto [low, high] = std::minmax_element(scores_.begin(), scores_.end());
+    const auto [low, high] = std::minmax_element(values_.begin(), values_.end());
     const std::vector<double> yTicks = niceTicks(*low, *high, 6);
-    const std::vector<double> xTicks = niceTicks(1, static_cast<double>(scores_.size()), 7);
+    const std::vector<double> xTicks = niceTicks(1, static_cast<double>(values_.size()), 7);
     const double yLow = yTicks.front();
     const double yHigh = yTicks.back();
 
@@ -44,7 +51,7 @@ void ScorePlot::paintEvent(QPaintEvent*)
         left = std::max(left, metrics.horizontalAdvance(QString::number(tick)) + 8);
     }
     const QRectF area(left, metrics.height() + 6, width() - left - 8, height() - 2 * metrics.height() - 12);
-    const auto count = static_cast<double>(scores_.size());
+    const auto count = static_cast<double>(values_.size());
     const auto x = [&](double game) {  // game numbered from 1
         return count <= 1 ? area.center().x() : area.left() + (game - 1) / (count - 1) * area.width();
     };
@@ -69,19 +76,19 @@ void ScorePlot::paintEvent(QPaintEvent*)
     // Many games make a cloud of small square dots, drawn without smoothing
     // (ten thousand smoothed round ones take most of a second); a few stand
     // out as larger round ones.
-    if (scores_.size() > 50) {
-        const double dot = scores_.size() > 500 ? 1.5 : 3;
+    if (values_.size() > 50) {
+        const double dot = values_.size() > 500 ? 1.5 : 3;
         painter.setRenderHint(QPainter::Antialiasing, false);
-        for (std::size_t i = 0; i < scores_.size(); ++i) {
-            painter.fillRect(QRectF(x(static_cast<double>(i + 1)) - dot / 2, y(scores_[i]) - dot / 2, dot, dot),
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            painter.fillRect(QRectF(x(static_cast<double>(i + 1)) - dot / 2, y(values_[i]) - dot / 2, dot, dot),
                              kScores);
         }
         painter.setRenderHint(QPainter::Antialiasing);
     } else {
         painter.setPen(Qt::NoPen);
         painter.setBrush(kScores);
-        for (std::size_t i = 0; i < scores_.size(); ++i) {
-            painter.drawEllipse(QPointF(x(static_cast<double>(i + 1)), y(scores_[i])), 2.5, 2.5);
+        for (std::size_t i = 0; i < values_.size(); ++i) {
+            painter.drawEllipse(QPointF(x(static_cast<double>(i + 1)), y(values_[i])), 2.5, 2.5);
         }
     }
 

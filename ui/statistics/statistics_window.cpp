@@ -1,13 +1,16 @@
 #include "statistics_window.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "chart_style.h"
 #include "game_check.h"
+#include "games_page.h"
 #include "score_histogram.h"
 #include "score_plot.h"
 
@@ -16,6 +19,8 @@ namespace {
 
 constexpr int kWidth = 780;
 constexpr int kHeight = 590;
+// A page under the tab bar: the room the bar takes at most is left to it.
+constexpr int kPageHeight = kHeight - 34;
 constexpr int kMargin = 12;
 constexpr int kLeftWidth = 300;
 constexpr int kRightLeft = kMargin + kLeftWidth + 12;
@@ -139,18 +144,48 @@ void StatisticsWindow::showHistory(const history::HistoryContents& contents)
         return;
     }
     delete findChild<QLabel*>(QStringLiteral("WaitingForHistory"));
-    const history::CheckedGames games =
+    history::CheckedGames games =
         history::checked(contents.error ? std::vector<history::FinishedGame>() : contents.games);
-    const std::optional<history::Summary> summary = history::summarize(games.intact);
-    if (!summary) {
-        showSentence(QStringLiteral("EmptyHistory"),
-                     sentenceFor(contents, static_cast<int>(games.intact.size()), games.damaged));
-        showDamaged(games.damaged, QRect(24, height() - 30, width() - 48, 24));
+    if (games.intact.empty()) {
+        showSentence(QStringLiteral("EmptyHistory"), sentenceFor(contents, 0, games.damaged));
+        showDamaged(this, games.damaged, QRect(24, height() - 30, width() - 48, 24));
     } else {
+        games_ = std::move(games.intact);
+        damaged_ = games.damaged;
         setFixedSize(kWidth, kHeight);
-        showFigures(games.intact, *summary);
-        showDamaged(games.damaged, QRect(kRightLeft, kHeight - kMargin - 30, kRightWidth - 170, 30));
-        setAccessibleDescription(QStringLiteral("Games played: %1").arg(summary->gamesPlayed));
+        // The list, the tabs and the check box in the window's colours.
+        QPalette colours = palette();
+        colours.setColor(QPalette::Base, kGround.darker(130));
+        colours.setColor(QPalette::AlternateBase, kGround);
+        colours.setColor(QPalette::Text, kText);
+        colours.setColor(QPalette::Button, kGround);
+        colours.setColor(QPalette::ButtonText, kText);
+        colours.setColor(QPalette::Highlight, kAxis);
+        colours.setColor(QPalette::HighlightedText, Qt::white);
+        setPalette(colours);
+
+        pages_ = new QTabWidget(this);
+        pages_->setObjectName(QStringLiteral("StatisticsPages"));
+        pages_->setGeometry(rect());
+        pages_->setFont(chartFont(9));
+        pages_->setDocumentMode(true);
+        aloneOnly_ = new QCheckBox(QStringLiteral("Games played alone only (A)"), pages_);
+        aloneOnly_->setObjectName(QStringLiteral("AloneOnly"));
+        aloneOnly_->setAccessibleName(QStringLiteral("Games played alone only"));
+        aloneOnly_->setAccessibleDescription(
+            QStringLiteral("The figures, plots, sheets, games and trend of the games you played alone, without the "
+                           "games at a table."));
+        pages_->setCornerWidget(aloneOnly_, Qt::TopRightCorner);
+        connect(aloneOnly_, &QCheckBox::toggled, this,
+                [this](bool alone) { showPlayers(alone ? history::Players::Alone : history::Players::All); });
+
+        buildFigures();
+        gamesPage_ = new GamesPage(games_, kPageHeight, pages_);
+        pages_->addTab(gamesPage_, QStringLiteral("&Games and trend"));
+        connect(gamesPage_, &GamesPage::reviewWanted, this, &StatisticsWindow::reviewWanted);
+        if (bestButton_ != nullptr) {
+            bestButton_->setFocus();
+        }
     }
     // Made after the window may have been shown: shown with it.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -160,17 +195,71 @@ void StatisticsWindow::showHistory(const history::HistoryContents& contents)
     QAccessible::updateAccessibility(&changed);
 }
 
-void StatisticsWindow::showDamaged(int damaged, const QRect& where)
+void StatisticsWindow::showPlayers(history::Players players)
+{
+    if (pages_ == nullptr || players == players_) {
+        return;
+    }
+    players_ = players;
+    const QSignalBlocker quiet(aloneOnly_);
+    aloneOnly_->setChecked(players == history::Players::Alone);
+    const bool focusWasOnFigures = pages_->currentIndex() == 0;
+    buildFigures();
+    gamesPage_->showPlayers(players);
+    if (focusWasOnFigures && bestButton_ != nullptr) {
+        bestButton_->setFocus();
+    }
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void StatisticsWindow::buildFigures()
+{
+    const int current = pages_->currentIndex();
+    if (QWidget* before = pages_->widget(0); before != nullptr && before != gamesPage_) {
+        pages_->removeTab(0);
+        delete before;
+    }
+    sheet_ = nullptr;
+    bestButton_ = nullptr;
+    means_.reset();
+    best_.reset();
+    showingBest_ = false;
+
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("FiguresPage"));
+    const std::vector<history::FinishedGame> shown = history::gamesOf(games_, players_);
+    if (const std::optional<history::Summary> summary = history::summarize(shown)) {
+        showFigures(page, shown, *summary);
+        setAccessibleDescription((players_ == history::Players::Alone ? QStringLiteral("Games played alone: %1")
+                                                                      : QStringLiteral("Games played: %1"))
+                                     .arg(summary->gamesPlayed));
+    } else {
+        const QString sentence =
+            QStringLiteral("No game played alone has been played to the end yet: press A to show all games.");
+        QLabel* shownLine = label(page, QStringLiteral("NoGamesAlone"), QRect(24, 0, kWidth - 48, kPageHeight / 2),
+                                  sentence, chartFont(10), Qt::AlignCenter);
+        shownLine->setWordWrap(true);
+        shownLine->setAccessibleName(sentence);
+        setAccessibleDescription(sentence);
+    }
+    showDamaged(page, damaged_, QRect(kRightLeft, kPageHeight - kMargin - 30, kRightWidth - 170, 30));
+    pages_->insertTab(0, page, QStringLiteral("&Figures"));
+    pages_->setCurrentIndex(std::max(current, 0));
+}
+
+void StatisticsWindow::showDamaged(QWidget* page, int damaged, const QRect& where)
 {
     if (damaged == 0) {
         return;
     }
     const QString line = damagedLine(damaged);
-    QLabel* shown = label(this, QStringLiteral("DamagedGames"), where, line, chartFont(9));
+    QLabel* shown = label(page, QStringLiteral("DamagedGames"), where, line, chartFont(9));
     shown->setAccessibleName(line);
 }
 
-void StatisticsWindow::showFigures(const std::vector<history::FinishedGame>& games, const history::Summary& summary)
+void StatisticsWindow::showFigures(QWidget* page, const std::vector<history::FinishedGame>& games,
+                                   const history::Summary& summary)
 {
     const QString bestDay = localDay(summary.bestEndedAt);
     const std::pair<QString, QString> figures[] = {
@@ -187,9 +276,9 @@ void StatisticsWindow::showFigures(const std::vector<history::FinishedGame>& gam
     int top = kMargin;
     for (int i = 0; i < names.size(); ++i) {
         const auto& [caption, value] = figures[i];
-        label(this, names[i] + QStringLiteral("Caption"), QRect(kMargin, top, 170, kFigureHeight), caption,
+        label(page, names[i] + QStringLiteral("Caption"), QRect(kMargin, top, 170, kFigureHeight), caption,
               chartFont(9));
-        QLabel* shown = label(this, names[i], QRect(kMargin + 170, top, kLeftWidth - 170, kFigureHeight), value,
+        QLabel* shown = label(page, names[i], QRect(kMargin + 170, top, kLeftWidth - 170, kFigureHeight), value,
                               chartFont(9, true), Qt::AlignRight | Qt::AlignVCenter);
         shown->setAccessibleName(caption + QStringLiteral(": ") + value);
         top += kFigureHeight;
@@ -197,9 +286,9 @@ void StatisticsWindow::showFigures(const std::vector<history::FinishedGame>& gam
 
     const std::vector<int> scores = history::scoresOf(games);
     const std::vector<double> average = history::movingAverage(scores, kAverageOver);
-    auto* plot = new ScorePlot(scores, average, this);
+    auto* plot = new ScorePlot(std::vector<double>(scores.begin(), scores.end()), average, page);
     plot->setObjectName(QStringLiteral("ScorePlot"));
-    plot->setGeometry(kRightLeft, kMargin, kRightWidth, 270);
+    plot->setGeometry(kRightLeft, kMargin, kRightWidth, 256);
     plot->setAccessibleName(QStringLiteral("Score of every game"));
     plot->setAccessibleDescription(
         QStringLiteral("%1 games, scores from %2 to %3; the mean of the last ten games is %4.")
@@ -209,9 +298,9 @@ void StatisticsWindow::showFigures(const std::vector<history::FinishedGame>& gam
             .arg(oneDecimal(average.back())));
 
     const history::Histogram bins = history::histogram(scores, kHistogramBins);
-    auto* histogram = new ScoreHistogram(bins, this);
+    auto* histogram = new ScoreHistogram(bins, page);
     histogram->setObjectName(QStringLiteral("ScoreHistogram"));
-    histogram->setGeometry(kRightLeft, kMargin + 282, kRightWidth, 240);
+    histogram->setGeometry(kRightLeft, kMargin + 266, kRightWidth, 224);
     histogram->setAccessibleName(QStringLiteral("Games by score"));
     QStringList bands;
     for (std::size_t i = 0; i < bins.counts.size(); ++i) {
@@ -226,18 +315,17 @@ void StatisticsWindow::showFigures(const std::vector<history::FinishedGame>& gam
     const history::FinishedGame& best = games[summary.bestIndex];
     best_ =
         SheetFigures::of(best, QStringLiteral("Best game: %1 on %2").arg(best.finalScore).arg(localDay(best.endedAt)));
-    sheet_ = new SheetGrid(*means_, this);
+    sheet_ = new SheetGrid(*means_, page);
     sheet_->setObjectName(QStringLiteral("SheetGrid"));
-    sheet_->setGeometry(kMargin, top + 8, kLeftWidth, kHeight - top - 8 - kMargin);
+    sheet_->setGeometry(kMargin, top + 8, kLeftWidth, kPageHeight - top - 8 - kMargin);
     sheet_->setAccessibleName(means_->title);
     sheet_->setAccessibleDescription(means_->reading());
 
-    bestButton_ = new QPushButton(QStringLiteral("Best game (B)"), this);
+    bestButton_ = new QPushButton(QStringLiteral("Best game (B)"), page);
     bestButton_->setObjectName(QStringLiteral("BestGame"));
-    bestButton_->setGeometry(kWidth - kMargin - 160, kHeight - kMargin - 30, 160, 30);
+    bestButton_->setGeometry(kWidth - kMargin - 160, kPageHeight - kMargin - 30, 160, 30);
     bestButton_->setFont(chartFont(9));
     connect(bestButton_, &QPushButton::clicked, this, &StatisticsWindow::toggleBestGame);
-    bestButton_->setFocus();
 }
 
 void StatisticsWindow::toggleBestGame()
@@ -259,6 +347,8 @@ void StatisticsWindow::keyPressEvent(QKeyEvent* event)
         close();
     } else if (event->key() == Qt::Key_B && event->modifiers() == Qt::NoModifier) {
         toggleBestGame();
+    } else if (event->key() == Qt::Key_A && event->modifiers() == Qt::NoModifier && aloneOnly_ != nullptr) {
+        aloneOnly_->toggle();
     } else {
         QWidget::keyPressEvent(event);
     }
