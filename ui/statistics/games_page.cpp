@@ -151,7 +151,8 @@ void GamesPage::refresh()
     }
     trend_->showValues(trend.lost, trend.average);
     const QString practise = QString::fromStdString(review::practiseText(review::whatToPractise(losses)));
-    practise_->setText(practise);
+    // A share's number and its sign stay on one line.
+    practise_->setText(QString(practise).replace(QStringLiteral(" %"), QStringLiteral("\u00a0%")));
     practise_->setAccessibleName(QStringLiteral("What to practise: ") + practise);
 }
 
