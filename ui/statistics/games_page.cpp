@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTreeView>
+#include <algorithm>
 
 #include "chart_style.h"
 #include "games_list.h"
@@ -128,13 +129,14 @@ void GamesPage::showPriced(const PricedGame& priced)
 
 void GamesPage::refresh()
 {
-    std::vector<review::GameLoss> losses;  // the oldest first
-    const std::vector<std::size_t>& listed = list_->listed();
-    for (auto place = listed.rbegin(); place != listed.rend(); ++place) {
-        if (const std::optional<PricedGame>& priced = list_->priced()[*place]; priced && priced->loss) {
+    std::vector<review::GameLoss> losses;
+    for (const std::size_t place : list_->listed()) {
+        if (const std::optional<PricedGame>& priced = list_->priced()[place]; priced && priced->loss) {
             losses.push_back(*priced->loss);
         }
     }
+    // Listed the newest first; the trend runs the oldest first.
+    std::reverse(losses.begin(), losses.end());
     const review::Trend trend = review::trendOf(losses);
     if (trend.lost.empty()) {
         trend_->setAccessibleDescription(QStringLiteral("No game has been reviewed from its first turn yet."));
