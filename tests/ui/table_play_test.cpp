@@ -1,8 +1,10 @@
 // A game at a table on the main window: set up by F6 (or NEW with Shift),
-// two persons and two computers playing to the end by keys alone, the
-// computer's turns hurried by the roll key, the ranking and every person's
+// two persons and two computers playing to the end by keys alone and by the
+// mouse alone, the computer's turns hurried by the roll key or ROLL, the ranking and every person's
 // score entered best first; and the whole table kept over a restart in the
 // middle of a computer's turn.
+#include <functional>
+
 #include "harness.h"
 #include "kept_game_codec.h"
 #include "near_end.h"
@@ -37,6 +39,56 @@ protected:
             keyUp(Qt::Key_Return);
         }
     }
+    // A person's turn by the mouse: ROLL, then a click on the first yellow
+    // cell (twice on a Call cell: the call, then the write).
+    void personTurnByClicks()
+    {
+        const int seat = form->engine().seatToPlay();
+        const int written = writtenCells(form->engine().gameState().cells);
+        click("G1");
+        if (!dialogs.messages.isEmpty() && dialogs.messages.back() == "You must place a call first !") {
+            dialogs.messages.removeLast();
+        }
+        QString cell;
+        for (const Column column : kColumns) {
+            for (int row = 1; row <= kRowCount && cell.isEmpty(); ++row) {
+                if (yellow(cellName(column, row)))
+                    cell = cellName(column, row);
+            }
+        }
+        ASSERT_FALSE(cell.isEmpty()) << "a rolled person has a cell to write";
+        for (int clicks = 0; clicks < 2 && writtenCells(form->engine().gameOf(seat).cells) == written; ++clicks) {
+            click(cell);
+        }
+        EXPECT_EQ(writtenCells(form->engine().gameOf(seat).cells), written + 1) << qPrintable(cell);
+    }
+    // Every sheet full, the ranking shown, and the persons' scores offered to
+    // the table best first.
+    void expectTheEnd()
+    {
+        ASSERT_FALSE(form->engine().rollVisible()) << "the game did not end";
+        for (int seat = 0; seat < 4; ++seat) {
+            EXPECT_EQ(writtenCells(form->engine().gameOf(seat).cells), kCellCount);
+        }
+        const int ann = computeTotals(form->engine().gameOf(0).cells).grandTotal;
+        const int bob = computeTotals(form->engine().gameOf(2).cells).grandTotal;
+        EXPECT_EQ(scoreDialogs.offers, (bob > ann ? QStringList{"Bob", "Ann"} : QStringList{"Ann", "Bob"}));
+    }
+    // The game to its end: computers hurried by `hurry`, persons by `turn`.
+    void playToTheEnd(const std::function<void()>& hurry, const std::function<void()>& turn)
+    {
+        for (int turns = 0; turns < 4 * kCellCount + 8 && form->engine().rollVisible(); ++turns) {
+            if (writtenCells(form->engine().gameState().cells) == kCellCount) {
+                form->Timer2_Timer();
+                // The table's window takes the scores when it is activated.
+                QTRY_VERIFY_WITH_TIMEOUT(!form->engine().rollVisible(), 10000);
+            } else if (form->engine().computerToPlay()) {
+                hurry();
+            } else {
+                turn();
+            }
+        }
+    }
 };
 
 TEST_F(TablePlayTest, TwoPersonsAndTwoComputersPlayToTheEndByKeys)
@@ -50,26 +102,17 @@ TEST_F(TablePlayTest, TwoPersonsAndTwoComputersPlayToTheEndByKeys)
     EXPECT_TRUE(form->standingsWindow()->isVisible());
     EXPECT_EQ(text("PlayerName"), "Ann");
 
-    for (int turns = 0; turns < 4 * kCellCount + 8 && form->engine().rollVisible(); ++turns) {
-        const bool last = writtenCells(form->engine().gameState().cells) == kCellCount - 1;
-        if (writtenCells(form->engine().gameState().cells) == kCellCount) {
-            form->Timer2_Timer();
-            // The table's window takes the scores when it is activated.
-            QTRY_VERIFY_WITH_TIMEOUT(!form->engine().rollVisible(), 10000);
-        } else if (form->engine().computerToPlay()) {
+    playToTheEnd(
+        [this] {
             const int seat = form->engine().seatToPlay();
+            const bool last = writtenCells(form->engine().gameState().cells) == kCellCount - 1;
             keyUp(Qt::Key_H);
             EXPECT_EQ(widget("Hint")->accessibleName(), "No hint: the computer is playing its turn");
             keyUp(Qt::Key_Space);  // hurries the whole turn
             EXPECT_TRUE(last || form->engine().seatToPlay() != seat) << "the computer's turn ended";
-        } else {
-            personTurnByKeys();
-        }
-    }
-    ASSERT_FALSE(form->engine().rollVisible()) << "the game did not end";
-    for (int seat = 0; seat < 4; ++seat) {
-        EXPECT_EQ(writtenCells(form->engine().gameOf(seat).cells), kCellCount);
-    }
+        },
+        [this] { personTurnByKeys(); });
+    expectTheEnd();
     QWidget* ranking = QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->objectName() == QLatin1String("Ranking"))
@@ -79,11 +122,7 @@ TEST_F(TablePlayTest, TwoPersonsAndTwoComputersPlayToTheEndByKeys)
     }();
     ASSERT_NE(ranking, nullptr);
     EXPECT_TRUE(ranking->isVisible());
-    // Each person's score was offered to the table with the person's name, best first.
-    ASSERT_EQ(scoreDialogs.offers.size(), 2);
     const int ann = computeTotals(form->engine().gameOf(0).cells).grandTotal;
-    const int bob = computeTotals(form->engine().gameOf(2).cells).grandTotal;
-    EXPECT_EQ(scoreDialogs.offers, (bob > ann ? QStringList{"Bob", "Ann"} : QStringList{"Ann", "Bob"}));
     // Every person's game is in the history once, with its record and the table it was played at.
     ASSERT_TRUE(historySettles(*this));
     const std::vector<history::FinishedGame> games = historyGames(*this);
@@ -103,6 +142,25 @@ TEST_F(TablePlayTest, TwoPersonsAndTwoComputersPlayToTheEndByKeys)
     keyUp(Qt::Key_F6);
     ASSERT_EQ(tableDialogs.offered.size(), 2U);
     EXPECT_EQ(tableDialogs.offered[1], kFour);
+}
+
+// The same table set up by NEW with Shift and played by clicks alone: ROLL
+// rolls for a person and hurries a computer.
+TEST_F(TablePlayTest, TwoPersonsAndTwoComputersPlayToTheEndByClicks)
+{
+    tableDialogs.answer = kFour;
+    QTest::mouseClick(widget("G2"), Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(tableDialogs.offered.size(), 1U) << "NEW with Shift sets up who plays";
+    ASSERT_TRUE(form->engine().tableGame());
+    playToTheEnd(
+        [this] {
+            const int seat = form->engine().seatToPlay();
+            const bool last = writtenCells(form->engine().gameState().cells) == kCellCount - 1;
+            click("G1");
+            EXPECT_TRUE(last || form->engine().seatToPlay() != seat) << "ROLL hurried the computer's turn";
+        },
+        [this] { personTurnByClicks(); });
+    expectTheEnd();
 }
 
 // The person's clicks wait while the computer plays; the computer plays on by
