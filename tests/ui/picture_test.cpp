@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "picture.h"
+#include "program_icon.h"
 
 namespace dakru::ui {
 namespace {
@@ -78,6 +79,22 @@ TEST(PictureTest, EachRatioGetsItsFileAndEachMissingFileIsToldOnce)
             EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.lines) << told;
         }
     }
+}
+
+// The icon's pixels are written into the program by the build: each size must
+// show exactly what its PNG file holds, with its colours and transparency.
+TEST(ProgramIconTest, EveryWindowSizeShowsItsFilePixelForPixel)
+{
+    const QIcon icon = programIcon();
+    QList<QSize> expected;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        expected.append(QSize(size, size));
+        const QImage file(QStringLiteral(DAKRU_ASSETS_DIR "/icons/dakru-%1.png").arg(size));
+        ASSERT_FALSE(file.isNull()) << size;
+        const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
+        EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32), file.convertToFormat(QImage::Format_ARGB32)) << size;
+    }
+    EXPECT_EQ(icon.availableSizes(), expected);
 }
 
 }  // namespace

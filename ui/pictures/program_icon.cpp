@@ -1,21 +1,20 @@
 #include "program_icon.h"
 
-#include <QDirIterator>
-#include <QImageReader>
+#include <QImage>
+#include <QPixmap>
+
+#include "icon_pixels.h"
 
 namespace dakru::ui {
 
 QIcon programIcon()
 {
     QIcon icon;
-    // Every file there is a PNG: a name filter would start the regular expressions for nothing.
-    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files);
-    while (sizes.hasNext()) {
-        // Read as PNG outright: left to guess, the reader loads every picture
-        // plugin there is to ask it first.
-        QImageReader reader(sizes.next(), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    // Pixels ready to show: no file to read and no picture decoder to load.
+    for (const IconPixels& pixels : iconPixels()) {
+        const QImage image(reinterpret_cast<const uchar*>(pixels.argb.data()), pixels.size, pixels.size,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

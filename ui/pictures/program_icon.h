@@ -4,7 +4,7 @@
 
 namespace dakru::ui {
 
-// The program's icon in every size that was drawn for it (empty if none were built in).
+// The program's icon in every size a window's icon is drawn at.
 QIcon programIcon();
 
 }  // namespace dakru::ui

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -141,8 +141,7 @@ void SdlCuePlayer::run(const std::stop_token& stop)
         return;
     }
     ui::traceStep("audio device opened");
-    for (const Cue cue : kAllCues)
-        load(sdl, cue);
+    reportMissing();
     markReady(true);
 
     serve(sdl, stop);
@@ -150,57 +149,70 @@ void SdlCuePlayer::run(const std::stop_token& stop)
     if (device_)
         closeDevice(sdl);
     sdl.QuitSubSystem(SDL_INIT_AUDIO);
+    // SDL's buffers go back while SDL is surely loaded; nothing plays any more.
+    sounds_ = {};
 }
 
-void SdlCuePlayer::load(SdlLibrary& sdl, Cue cue)
+// Once per cue, on the worker; a file that cannot be played leaves its cue silent.
+void SdlCuePlayer::read(SdlLibrary& sdl, Cue cue, Sound& sound) const
 {
+    sound.read = true;
     const auto file = folder_ / std::string(cueFileName(cue));
+    const auto cannotPlay = [&] { say("dakru: cannot play sound " + utf8(file) + " (" + sdl.GetError() + ")"); };
     SDL_AudioSpec wave{};
     Uint8* data = nullptr;
     Uint32 length = 0;
     if (!sdl.LoadWAV_RW(sdl.RWFromFile(utf8(file).c_str(), "rb"), 1, &wave, &data, &length)) {
-        std::error_code ignored;
-        if (std::filesystem::exists(file, ignored))
-            say("dakru: cannot play sound " + utf8(file) + " (" + sdl.GetError() + ")");
-        else
-            say("dakru: sound file missing: " + utf8(file));
+        cannotPlay();
         return;
     }
+    std::unique_ptr<std::uint8_t, void (*)(std::uint8_t*)> read(data, sdl.FreeWAV);
 
-    // Converted once here, so that the device only ever copies.
+    // Converted once here, so that the device only ever copies. The game's own
+    // sounds are in the format it asks the device for, and are kept as read.
     SDL_AudioCVT conversion{};
     const int needed = sdl.BuildAudioCVT(&conversion, wave.format, wave.channels, wave.freq, format_.format,
                                          format_.channels, format_.frequency);
-    std::vector<std::uint8_t> samples(data, data + length);
-    sdl.FreeWAV(data);
-    if (needed > 0) {
-        samples.resize(samples.size() * static_cast<std::size_t>(conversion.len_mult));
-        conversion.buf = samples.data();
-        conversion.len = static_cast<int>(length);
-    }
-    if (needed < 0 || (needed > 0 && sdl.ConvertAudio(&conversion) < 0)) {
-        say("dakru: cannot play sound " + utf8(file) + " (" + sdl.GetError() + ")");
+    if (needed < 0) {
+        cannotPlay();
         return;
     }
-    if (needed > 0) {
+    if (needed == 0) {
+        sound.wave = std::move(read);
+        sound.samples = {data, length};
+    } else {
+        std::vector<std::uint8_t> samples(static_cast<std::size_t>(length)
+                                          * static_cast<std::size_t>(conversion.len_mult));
+        std::copy_n(data, length, samples.begin());
+        read.reset();
+        conversion.buf = samples.data();
+        conversion.len = static_cast<int>(length);
+        if (sdl.ConvertAudio(&conversion) < 0) {
+            cannotPlay();
+            return;
+        }
         samples.resize(static_cast<std::size_t>(conversion.len_cvt));
         samples.shrink_to_fit();
+        sound.converted = std::move(samples);
+        sound.samples = sound.converted;
     }
 
     const auto bytesPerSecond = static_cast<double>(format_.frequency) * format_.channels
                                 * (static_cast<double>(SDL_AUDIO_BITSIZE(format_.format)) / 8);
-    Sound& sound = sounds_[indexOf(cue)];
     sound.length = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(static_cast<double>(samples.size()) / bytesPerSecond));
-    sound.samples = std::move(samples);
+        std::chrono::duration<double>(static_cast<double>(sound.samples.size()) / bytesPerSecond));
 }
 
-void SdlCuePlayer::reportMissing() const
+// A missing file is told once, with or without a device; its cue stays silent.
+void SdlCuePlayer::reportMissing()
 {
     for (const Cue cue : kAllCues) {
         const auto file = folder_ / std::string(cueFileName(cue));
-        if (!std::ifstream(file, std::ios::binary))
+        std::error_code ignored;
+        if (!std::filesystem::exists(file, ignored)) {
             say("dakru: sound file missing: " + utf8(file));
+            sounds_[indexOf(cue)].read = true;
+        }
     }
 }
 
@@ -272,15 +284,17 @@ void SdlCuePlayer::serve(SdlLibrary& sdl, const std::stop_token& stop)
 
 void SdlCuePlayer::startRequested(SdlLibrary& sdl, std::unique_lock<std::mutex>& lock)
 {
-    const Sound& sound = sounds_[indexOf(*std::exchange(requested_, std::nullopt))];
+    const Cue cue = *std::exchange(requested_, std::nullopt);
     const std::uint64_t number = lastRequest_;
-    // A cue without its file is silent and leaves the one playing alone.
-    bool opened = !sound.samples.empty() && device_;
-    if (!sound.samples.empty() && !device_) {
-        lock.unlock();
-        opened = openDevice(sdl);
-        lock.lock();
-    }
+    Sound& sound = sounds_[indexOf(cue)];
+    // The file and the device are the worker's own: the game's thread and SDL's
+    // audio thread need not wait for them. Nobody reads a sound before it first plays.
+    lock.unlock();
+    if (!sound.read)
+        read(sdl, cue, sound);
+    // A cue without its sound is silent and leaves the one playing alone.
+    const bool opened = !sound.samples.empty() && (device_ != 0 || openDevice(sdl));
+    lock.lock();
     served_ = number;
     if (opened) {
         playing_ = &sound;
@@ -339,9 +353,6 @@ void SdlCuePlayer::playAndWait(Cue cue)
     const auto openBy = Clock::now() + kOpenAllowance;
     if (!changed_.wait_until(lock, openBy, [this] { return ready_; }) || !hasDevice_)
         return;
-    const Sound& sound = sounds_[indexOf(cue)];
-    if (sound.samples.empty())
-        return;
 
     const std::uint64_t number = request(cue);
     if (!changed_.wait_until(lock, openBy, [&] { return served_ >= number; }) || started_ != number) {
@@ -351,7 +362,8 @@ void SdlCuePlayer::playAndWait(Cue cue)
     }
     // SDL takes the last samples a little before they are heard, so the wait
     // lasts the cue's full length as well as until the device has taken it all.
-    const Clock::time_point heard = startedAt_ + sound.length;
+    // The worker read the sound before it started the cue.
+    const Clock::time_point heard = startedAt_ + sounds_[indexOf(cue)].length;
     const bool taken =
         changed_.wait_until(lock, heard + kStallMargin, [&] { return finished_ >= number || started_ > number; });
     if (!taken && started_ == number && playing_) {

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <stop_token>
 #include <thread>
 #include <vector>
@@ -22,16 +24,19 @@ class SdlLibrary;
 // thread, so a waiting cue can hold the game's thread without starving the sound.
 //
 // The sound starts with start(), once the window is on screen: a worker thread
-// loads SDL, opens the device and decodes the twelve files into the device's
-// format, so the window never waits for the sound. A cue asked for before
-// plays as soon as the device is open; a cue that must be waited for, and
-// hasDevice(), start the sound themselves. Playing does no disk work. One cue sounds at a time: a new
-// cue cuts off the one still playing. The device is closed after a few quiet
-// seconds and opened again by the next cue, so an idle game costs no audio work.
+// loads SDL and opens the device, so the window never waits for the sound. A
+// cue asked for before plays as soon as the device is open; a cue that must be
+// waited for, and hasDevice(), start the sound themselves. Each cue's file is
+// read into the device's format by the worker when the cue is first asked for,
+// and kept: a game that never calls a cue holds none of its samples. One cue
+// sounds at a time: a new cue cuts off the one still playing. The device is
+// closed after a few quiet seconds and opened again by the next cue, so an idle
+// game costs no audio work.
 //
-// Without an audio device every cue is silent and returns at once; a missing or
-// unreadable file makes its own cue silent. Either is told in one line on
-// standard error when the device is first opened, never per play.
+// Without an audio device every cue is silent and returns at once. A missing or
+// unplayable file makes its own cue silent. Each is told in one line on standard
+// error, never per play: the device and the missing files when the device is
+// first opened, a file that cannot be played when its cue is first asked for.
 //
 // Only SDL's audio is started (no video, which is Qt's). SDL's audio is
 // program-wide: make one player per program.
@@ -58,7 +63,12 @@ public:
 
 private:
     struct Sound {
-        std::vector<std::uint8_t> samples;  // in the device's format
+        bool read = false;  // its file has been read, or found missing or unplayable
+        // SDL's own buffer of the file, played as it is where the device takes
+        // the file's format; else the samples converted to the device's format.
+        std::unique_ptr<std::uint8_t, void (*)(std::uint8_t*)> wave{nullptr, nullptr};
+        std::vector<std::uint8_t> converted;
+        std::span<const std::uint8_t> samples;  // one of the two; empty for a silent cue
         Clock::duration length{};
     };
     struct DeviceFormat {
@@ -70,8 +80,8 @@ private:
 
     // The worker thread.
     void run(const std::stop_token& stop);
-    void load(SdlLibrary& sdl, Cue cue);
-    void reportMissing() const;
+    void read(SdlLibrary& sdl, Cue cue, Sound& sound) const;
+    void reportMissing();
     void markReady(bool hasDevice);
     bool openDevice(SdlLibrary& sdl);
     void closeDevice(SdlLibrary& sdl);
@@ -86,8 +96,9 @@ private:
     const Clock::duration quietTime_;
 
     // Written by the worker before `ready_`, read-only after.
-    std::array<Sound, std::size(kAllCues)> sounds_;
     DeviceFormat format_;
+    // Each written by the worker before the cue first starts, read-only after.
+    std::array<Sound, std::size(kAllCues)> sounds_;
     // The worker's own.
     std::uint32_t device_ = 0;  // 0 while closed
     bool toldLost_ = false;
