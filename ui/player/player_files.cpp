@@ -84,6 +84,12 @@ QMap<QString, QVariant> PlayerFiles::settings()
         }
         return values;
     }
+    // A player who never changed a setting has no file: nothing to read, and
+    // the toolkit's settings code is not brought into memory for it.
+    std::error_code unknown;
+    if (!std::filesystem::exists(file(kSettingsFile), unknown)) {
+        return values;
+    }
     const QSettings current(qtPath(file(kSettingsFile)), QSettings::IniFormat);
     for (const QString& key : current.allKeys()) {
         values.insert(key, current.value(key));
