@@ -5,8 +5,10 @@
 # the linker's own script, changed in two places, places them: the functions of
 # app/start_functions.txt (those the start runs, listed by
 # scripts/order-start-code.sh) first in .text, and the read-only data the start
-# never reads (the advisor's learned model, SQLite's tables) after the rest of
-# .rodata, away from what it does read. The program stays one .text section, as debuggers
+# never reads (that of the advisor, the review, SQLite and the windows the start
+# does not open) after the rest of .rodata, away from what it does read. The
+# strings of functions compiled into many files stay with the rest: the linker
+# keeps one copy, from whichever file. The program stays one .text section, as debuggers
 # and valgrind expect. Where the linker prints no script of its own, or the
 # changed script does not link, the program is linked as usual.
 # The program's segments start at 64 KB boundaries in the file and so, as the
@@ -49,10 +51,13 @@ if(CMAKE_SYSTEM_NAME STREQUAL "Linux" AND CMAKE_CXX_COMPILER_ID MATCHES "GNU|Cla
     *(.text.startup .text.startup.*)
 ${start}
 ${text_anchor}" script "${script}")
-    # What the start reads of the read-only data first, where the segment starts.
-    set(later "*libdakru_advisor.a:learned_model.cpp.o *libsqlite3.a:*")
-    string(REPLACE "${rodata_anchor}" "  .rodata         : { EXCLUDE_FILE (${later}) *(.rodata .rodata.* .gnu.linkonce.r.*) }
-  /* Read on the first hint (the advisor's learned model) and when a game ends (SQLite's tables). */
+    # What the start reads of the read-only data first, where the segment starts;
+    # the strings of inline functions with it, whichever file's copy is kept.
+    set(later *libdakru_advisor.a:* *libdakru_advisor_core.a:* *libdakru_review.a:* *libsqlite3.a:*
+              *libdakru_ui_review.a:* *libdakru_ui_about.a:* *libdakru_ui_high_scores.a:* *libdakru_ui_table.a:*)
+    list(JOIN later " " later)
+    string(REPLACE "${rodata_anchor}" "  .rodata         : { *(.rodata.*.str*) EXCLUDE_FILE (${later}) *(.rodata .rodata.* .gnu.linkonce.r.*) }
+  /* Read on the first hint, by the review, when a game ends (SQLite) or by a window opened later. */
   .rodata.later   : { *(.rodata .rodata.*) }" script "${script}")
     set(layout ${CMAKE_BINARY_DIR}/program_layout.ld)
     file(CONFIGURE OUTPUT ${layout} CONTENT "${script}" @ONLY)
