@@ -30,13 +30,13 @@ SdlLibrary::SdlLibrary()
     resolve("SDL_ConvertAudio", ConvertAudio);
 }
 
-template <class Function>
-void SdlLibrary::resolve(const char* name, Function& function)
+QFunctionPointer SdlLibrary::symbol(const char* name)
 {
-    function = reinterpret_cast<Function>(library_.resolve(name));
+    const QFunctionPointer function = library_.resolve(name);
     if (!function && error_.empty()) {
         error_ = library_.fileName().toStdString() + " has no " + name;
     }
+    return function;
 }
 
 }  // namespace dakru

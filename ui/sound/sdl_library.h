@@ -37,7 +37,12 @@ public:
 
 private:
     template <class Function>
-    void resolve(const char* name, Function& function);
+    void resolve(const char* name, Function& function)
+    {
+        function = reinterpret_cast<Function>(symbol(name));
+    }
+    // The function of that name; null, with the error set, when SDL has none.
+    QFunctionPointer symbol(const char* name);
 
     QLibrary library_;
     std::string error_;
