@@ -18,8 +18,8 @@ SdlLibrary::SdlLibrary()
     resolve("SDL_GetError", GetError);
     resolve("SDL_LogGetOutputFunction", LogGetOutputFunction);
     resolve("SDL_LogSetOutputFunction", LogSetOutputFunction);
-    resolve("SDL_InitSubSystem", InitSubSystem);
-    resolve("SDL_QuitSubSystem", QuitSubSystem);
+    resolve("SDL_AudioInit", AudioInit);
+    resolve("SDL_AudioQuit", AudioQuit);
     resolve("SDL_OpenAudioDevice", OpenAudioDevice);
     resolve("SDL_PauseAudioDevice", PauseAudioDevice);
     resolve("SDL_CloseAudioDevice", CloseAudioDevice);

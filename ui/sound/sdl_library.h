@@ -24,8 +24,8 @@ public:
     decltype(&SDL_GetError) GetError = nullptr;
     decltype(&SDL_LogGetOutputFunction) LogGetOutputFunction = nullptr;
     decltype(&SDL_LogSetOutputFunction) LogSetOutputFunction = nullptr;
-    decltype(&SDL_InitSubSystem) InitSubSystem = nullptr;
-    decltype(&SDL_QuitSubSystem) QuitSubSystem = nullptr;
+    decltype(&SDL_AudioInit) AudioInit = nullptr;
+    decltype(&SDL_AudioQuit) AudioQuit = nullptr;
     decltype(&SDL_OpenAudioDevice) OpenAudioDevice = nullptr;
     decltype(&SDL_PauseAudioDevice) PauseAudioDevice = nullptr;
     decltype(&SDL_CloseAudioDevice) CloseAudioDevice = nullptr;
