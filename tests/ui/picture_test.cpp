@@ -87,7 +87,7 @@ TEST(ProgramIconTest, EveryWindowSizeShowsItsFilePixelForPixel)
 {
     const QIcon icon = programIcon();
     QList<QSize> expected;
-    for (const int size : {16, 32, 48, 64, 128}) {
+    for (const int size : {16, 32, 48, 64}) {
         expected.append(QSize(size, size));
         const QImage file(QStringLiteral(DAKRU_ASSETS_DIR "/icons/dakru-%1.png").arg(size));
         ASSERT_FALSE(file.isNull()) << size;
