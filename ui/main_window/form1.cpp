@@ -58,9 +58,13 @@ Label* placeLabel(Label* label, const QString& name, const QRect& rect, const QC
     label->setObjectName(name);
     label->setGeometry(rect);
     label->setAlignment(Qt::AlignCenter);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, text);
-    label->setPalette(colours);
+    // Most labels write in the window's own colour and share its palette; a
+    // palette of their own costs each one a copy and the toolkit's resolving.
+    if (label->palette().color(QPalette::WindowText) != text) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, text);
+        label->setPalette(colours);
+    }
     return label;
 }
 
@@ -110,6 +114,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setFont(arial(8.25));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::black);
+    colours.setColor(QPalette::WindowText, layout::kCellText);  // that of the 56 score cells
     setPalette(colours);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
