@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "packed_picture.h"
 #include "picture.h"
 #include "program_icon.h"
 
@@ -56,29 +58,82 @@ TEST(PictureTest, EachRatioGetsItsFileAndEachMissingFileIsToldOnce)
         if (c.files == Both || c.files == DenseOnly) {
             save("d1@2x.jpg", 84, qRgb(200, 40, 40));
         }
-        // Read when first shown, or read ahead for the first ratio: the same pictures and lines.
-        for (const bool ahead : {false, true}) {
-            SCOPED_TRACE(ahead ? "read ahead" : "read when shown");
-            Picture picture(std::filesystem::path(dir.toStdU16String()), "d1.jpg");
+        Picture picture(std::filesystem::path(dir.toStdU16String()), "d1.jpg");
+        ::testing::internal::CaptureStderr();
+        const QPixmap shown = picture.at(c.ratios[0]);
+        for (const qreal ratio : c.ratios) {
+            picture.at(ratio);
+        }
+        const std::string told = ::testing::internal::GetCapturedStderr();
 
-            ::testing::internal::CaptureStderr();
-            if (ahead) {
-                picture.readAhead(c.ratios[0]);
-            }
-            const QPixmap shown = picture.at(c.ratios[0]);
-            for (const qreal ratio : c.ratios) {
-                picture.at(ratio);
-            }
-            const std::string told = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(shown.size(), c.deviceSize);
+        if (!shown.isNull()) {
+            EXPECT_EQ(shown.devicePixelRatio(), c.pictureRatio);
+            EXPECT_EQ(qRed(shown.toImage().pixel(21, 21)) > 150, c.dense);
+        }
+        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.lines) << told;
+    }
+}
 
-            EXPECT_EQ(shown.size(), c.deviceSize);
-            if (!shown.isNull()) {
-                EXPECT_EQ(shown.devicePixelRatio(), c.pictureRatio);
-                EXPECT_EQ(qRed(shown.toImage().pixel(21, 21)) > 150, c.dense);
+// The cover is kept packed and drawn in bands: whatever part a repaint asks
+// for, at whatever density, the screen must get exactly the picture's pixels,
+// as drawing the decoded picture itself gives them.
+TEST(PackedPictureTest, EveryPartDrawsThePicturesOwnPixels)
+{
+    const auto picture = [](QSize size, qreal ratio, QImage::Format format) {
+        QImage image(size, format);
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x) {
+                image.setPixel(x, y, qRgba((x * 7) & 0xff, (y * 5) & 0xff, (x ^ y) & 0xff, 255));
             }
-            EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.lines) << told;
+        }
+        image.setDevicePixelRatio(ratio);
+        return image;
+    };
+    const auto drawn = [](const QSize& layout, qreal ratio, const auto& draw) {
+        QImage screen((QSizeF(layout) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        screen.setDevicePixelRatio(ratio);
+        screen.fill(Qt::black);
+        QPainter painter(&screen);
+        draw(painter);
+        return screen;
+    };
+    const struct {
+        QSize size;  // device pixels
+        qreal ratio;
+        QImage::Format format;
+    } pictures[] = {
+        {{100, 150}, 1, QImage::Format_RGB32},
+        {{200, 300}, 2, QImage::Format_RGB32},
+        {{150, 225}, 1.5, QImage::Format_RGB32},  // fitted: kept as given
+        {{100, 150}, 1, QImage::Format_ARGB32},   // transparency: kept as given
+    };
+    const QRect areas[] = {
+        {0, 0, 100, 150},   // the first drawing, all of it
+        {0, 0, 100, 150},   // then again, from the packed pixels
+        {10, 20, 5, 5},     // inside one band
+        {3, 25, 60, 50},    // across bands
+        {90, 140, 40, 40},  // beyond the picture
+    };
+    for (const auto& p : pictures) {
+        SCOPED_TRACE(::testing::Message() << "ratio " << p.ratio << ", format " << p.format);
+        const QImage image = picture(p.size, p.ratio, p.format);
+        const QSize layout(100, 150);
+        PackedPicture packed(image);
+        ASSERT_FALSE(packed.isNull());
+        EXPECT_EQ(packed.size(), QSizeF(layout));
+        for (const QRect& area : areas) {
+            SCOPED_TRACE(::testing::Message() << "area " << area.x() << "," << area.y() << " " << area.width() << "x"
+                                              << area.height());
+            const QImage got = drawn(layout, p.ratio, [&](QPainter& painter) { packed.draw(painter, area); });
+            const QImage expected = drawn(layout, p.ratio, [&](QPainter& painter) {
+                painter.setClipRect(area);
+                painter.drawImage(QPointF(0, 0), image);
+            });
+            EXPECT_EQ(got, expected);
         }
     }
+    EXPECT_TRUE(PackedPicture(QImage()).isNull());
 }
 
 // The icon's pixels are written into the program by the build: each size must

@@ -1,6 +1,7 @@
 #include "cover.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "accessible_label.h"
@@ -37,8 +38,11 @@ CoverPicture::CoverPicture(Picture picture, QWidget* parent) : QWidget(parent), 
     hideFromReaders(*this);
     // It paints every pixel, so while it is in front nothing behind it is painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The first frame shows it: decoded meanwhile, while the rest of the window is built.
-    picture_.readAhead(devicePixelRatioF());
+    // The first frame shows it: read meanwhile, while the rest of the window is
+    // built. Nothing else touches picture_ until the thread is done.
+    aheadRatio_ = devicePixelRatioF();
+    ahead_ = std::async(std::launch::async,
+                        [this, ratio = aheadRatio_] { return PackedPicture(picture_.take(ratio)); });
 }
 
 void CoverPicture::mouseMoveEvent(QMouseEvent* event)
@@ -47,18 +51,23 @@ void CoverPicture::mouseMoveEvent(QMouseEvent* event)
     emit moved();
 }
 
-void CoverPicture::paintEvent(QPaintEvent*)
+void CoverPicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QPixmap& picture = picture_.at(devicePixelRatioF());
-    if (picture.isNull()) {
+    if (const qreal ratio = devicePixelRatioF(); ratio != shownRatio_) {
+        shownRatio_ = ratio;
+        PackedPicture ahead = ahead_.valid() ? ahead_.get() : PackedPicture();
+        shown_ = aheadRatio_ == ratio ? std::move(ahead) : PackedPicture(picture_.take(ratio));
+        aheadRatio_ = 0;
+    }
+    if (shown_.isNull()) {
         drawStandIn(painter, rect());
         return;
     }
-    if (!QRectF(QPointF(), picture.deviceIndependentSize()).contains(QRectF(rect()))) {
+    if (!QRectF(QPointF(), shown_.size()).contains(QRectF(rect()))) {
         painter.fillRect(rect(), Qt::black);
     }
-    painter.drawPixmap(0, 0, picture);
+    shown_.draw(painter, event->rect());
 }
 
 }  // namespace dakru::ui

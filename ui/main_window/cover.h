@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <future>
 
+#include "packed_picture.h"
 #include "picture.h"
 
 namespace dakru::ui {
@@ -24,6 +26,12 @@ protected:
 
 private:
     Picture picture_;
+    PackedPicture shown_;
+    qreal shownRatio_ = 0;
+    // The picture read and packed on a thread of its own; the last member, so
+    // that the thread is done before the picture it reads goes.
+    std::future<PackedPicture> ahead_;
+    qreal aheadRatio_ = 0;
 };
 
 }  // namespace dakru::ui

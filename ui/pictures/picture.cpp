@@ -28,7 +28,16 @@ const QPixmap& Picture::at(qreal ratio)
         return shown_;
     }
     shownRatio_ = ratio;
-    Read got = ahead_.valid() && aheadRatio_ == ratio ? ahead_.get() : read(folder_, fileName_, ratio);
+    QImage image = take(ratio);
+    const qreal imageRatio = image.devicePixelRatio();
+    shown_ = QPixmap::fromImage(std::move(image));
+    shown_.setDevicePixelRatio(imageRatio);
+    return shown_;
+}
+
+QImage Picture::take(qreal ratio)
+{
+    Read got = read(folder_, fileName_, ratio);
     if (got.ordinaryMissing && !std::exchange(ordinaryMissingTold_, true)) {
         std::fprintf(stderr, "dakru: cannot show picture %s%s\n", (folder_ / fileName_).string().c_str(),
                      standIn_.c_str());
@@ -37,15 +46,8 @@ const QPixmap& Picture::at(qreal ratio)
         std::fprintf(stderr, "dakru: no sharp picture %s, showing %s enlarged\n",
                      (folder_ / denseFileName(fileName_)).string().c_str(), fileName_.c_str());
     }
-    shown_ = QPixmap::fromImage(std::move(got.image));
-    shown_.setDevicePixelRatio(got.ratio);
-    return shown_;
-}
-
-void Picture::readAhead(qreal ratio)
-{
-    aheadRatio_ = ratio;
-    ahead_ = std::async(std::launch::async, &Picture::read, folder_, fileName_, ratio);
+    got.image.setDevicePixelRatio(got.ratio);
+    return std::move(got.image);
 }
 
 // Images only, no pixmaps: this may run on a thread of its own.

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <filesystem>
-#include <future>
 #include <string>
 
 namespace dakru::ui {
@@ -27,10 +26,11 @@ public:
     // reported once on stderr.
     const QPixmap& at(qreal ratio);
 
-    // Starts reading the file for `ratio` on a thread of its own, for a
-    // picture whose first showing would otherwise wait for its decoding;
-    // at() takes it from there when asked for the same ratio.
-    void readAhead(qreal ratio);
+    // The image at() would show for `ratio`, its device pixel ratio set, handed
+    // over instead of kept: for a caller that keeps it in a form of its own.
+    // Null when no file can be read; each missing file is reported once. It may
+    // run on a thread of its own while nothing else uses this picture.
+    QImage take(qreal ratio);
 
 private:
     // What was read for a ratio: the image, fitted to the device pixels, and
@@ -48,8 +48,6 @@ private:
     std::string standIn_;
     QPixmap shown_;
     qreal shownRatio_ = 0;
-    std::future<Read> ahead_;
-    qreal aheadRatio_ = 0;
     bool ordinaryMissingTold_ = false;
     bool denseMissingTold_ = false;
 };
