@@ -123,8 +123,8 @@ TEST(PackedPictureTest, EveryPartDrawsThePicturesOwnPixels)
         ASSERT_FALSE(packed.isNull());
         EXPECT_EQ(packed.size(), QSizeF(layout));
         for (const QRect& area : areas) {
-            SCOPED_TRACE(::testing::Message() << "area " << area.x() << "," << area.y() << " " << area.width() << "x"
-                                              << area.height());
+            SCOPED_TRACE(::testing::Message()
+                         << "area " << area.x() << "," << area.y() << " " << area.width() << "x" << area.height());
             const QImage got = drawn(layout, p.ratio, [&](QPainter& painter) { packed.draw(painter, area); });
             const QImage expected = drawn(layout, p.ratio, [&](QPainter& painter) {
                 painter.setClipRect(area);

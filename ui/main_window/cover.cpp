@@ -41,8 +41,8 @@ CoverPicture::CoverPicture(Picture picture, QWidget* parent) : QWidget(parent), 
     // The first frame shows it: read meanwhile, while the rest of the window is
     // built. Nothing else touches picture_ until the thread is done.
     aheadRatio_ = devicePixelRatioF();
-    ahead_ = std::async(std::launch::async,
-                        [this, ratio = aheadRatio_] { return PackedPicture(picture_.take(ratio)); });
+    ahead_ =
+        std::async(std::launch::async, [this, ratio = aheadRatio_] { return PackedPicture(picture_.take(ratio)); });
 }
 
 void CoverPicture::mouseMoveEvent(QMouseEvent* event)
