@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace dakru::ui {
 namespace {
@@ -59,7 +60,7 @@ void PackedPicture::draw(QPainter& painter, const QRect& area)
     for (int top = device.top(); top <= device.bottom(); top += kBandRows) {
         const int rows = std::min(kBandRows, device.bottom() + 1 - top);
         for (int y = 0; y < rows; ++y) {
-            const uchar* from = pixels_.constScanLine(top + y) + 3 * device.left();
+            const uchar* from = pixels_.constScanLine(top + y) + 3 * static_cast<std::ptrdiff_t>(device.left());
             auto* to = reinterpret_cast<QRgb*>(band_.scanLine(y));
             for (int x = 0; x < device.width(); ++x, from += 3) {
                 to[x] = qRgb(from[0], from[1], from[2]);
