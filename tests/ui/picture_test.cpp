@@ -80,7 +80,7 @@ TEST(PictureTest, EachRatioGetsItsFileAndEachMissingFileIsToldOnce)
 // as drawing the decoded picture itself gives them.
 TEST(PackedPictureTest, EveryPartDrawsThePicturesOwnPixels)
 {
-    const auto picture = [](QSize size, qreal ratio, QImage::Format format) {
+    const auto pattern = [](QSize size, qreal ratio, QImage::Format format) {
         QImage image(size, format);
         for (int y = 0; y < size.height(); ++y) {
             for (int x = 0; x < size.width(); ++x) {
@@ -109,28 +109,32 @@ TEST(PackedPictureTest, EveryPartDrawsThePicturesOwnPixels)
         {{100, 150}, 1, QImage::Format_ARGB32},   // transparency: kept as given
     };
     const QRect areas[] = {
-        {0, 0, 100, 150},   // the first drawing, all of it
-        {0, 0, 100, 150},   // then again, from the packed pixels
+        {0, 0, 100, 150},   // all of it
         {10, 20, 5, 5},     // inside one band
         {3, 25, 60, 50},    // across bands
         {90, 140, 40, 40},  // beyond the picture
     };
     for (const auto& p : pictures) {
         SCOPED_TRACE(::testing::Message() << "ratio " << p.ratio << ", format " << p.format);
-        const QImage image = picture(p.size, p.ratio, p.format);
+        const QImage image = pattern(p.size, p.ratio, p.format);
         const QSize layout(100, 150);
-        PackedPicture packed(image);
-        ASSERT_FALSE(packed.isNull());
-        EXPECT_EQ(packed.size(), QSizeF(layout));
-        for (const QRect& area : areas) {
-            SCOPED_TRACE(::testing::Message()
-                         << "area " << area.x() << "," << area.y() << " " << area.width() << "x" << area.height());
-            const QImage got = drawn(layout, p.ratio, [&](QPainter& painter) { packed.draw(painter, area); });
-            const QImage expected = drawn(layout, p.ratio, [&](QPainter& painter) {
-                painter.setClipRect(area);
-                painter.drawImage(QPointF(0, 0), image);
-            });
-            EXPECT_EQ(got, expected);
+        PackedPicture picture(image);
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(picture.size(), QSizeF(layout));
+        for (const bool packed : {false, true}) {
+            if (packed) {
+                picture.pack();
+            }
+            for (const QRect& area : areas) {
+                SCOPED_TRACE(::testing::Message()
+                             << "area " << area.x() << "," << area.y() << " " << area.width() << "x" << area.height());
+                const QImage got = drawn(layout, p.ratio, [&](QPainter& painter) { picture.draw(painter, area); });
+                const QImage expected = drawn(layout, p.ratio, [&](QPainter& painter) {
+                    painter.setClipRect(area);
+                    painter.drawImage(QPointF(0, 0), image);
+                });
+                EXPECT_EQ(got, expected) << (packed ? "packed" : "as decoded");
+            }
         }
     }
     EXPECT_TRUE(PackedPicture(QImage()).isNull());

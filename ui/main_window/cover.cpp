@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "accessible_label.h"
 #include "main_layout.h"
@@ -59,6 +60,8 @@ void CoverPicture::paintEvent(QPaintEvent* event)
         PackedPicture ahead = ahead_.valid() ? ahead_.get() : PackedPicture();
         shown_ = aheadRatio_ == ratio ? std::move(ahead) : PackedPicture(picture_.take(ratio));
         aheadRatio_ = 0;
+        // Packed once this drawing is on screen, as the start goes on.
+        QTimer::singleShot(0, this, [this] { shown_.pack(); });
     }
     if (shown_.isNull()) {
         drawStandIn(painter, rect());

@@ -22,6 +22,13 @@ PackedPicture::PackedPicture(QImage image)
     }
     ratio_ = static_cast<int>(ratio);
     first_ = image.format() == QImage::Format_RGB32 ? std::move(image) : image.convertToFormat(QImage::Format_RGB32);
+}
+
+void PackedPicture::pack()
+{
+    if (first_.isNull()) {
+        return;
+    }
     pixels_ = QImage(first_.size(), QImage::Format_RGB888);
     for (int y = 0; y < first_.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(first_.constScanLine(y));
@@ -32,7 +39,8 @@ PackedPicture::PackedPicture(QImage image)
             *to++ = static_cast<uchar>(qBlue(from[x]));
         }
     }
-    pixels_.setDevicePixelRatio(ratio);
+    pixels_.setDevicePixelRatio(ratio_);
+    first_ = QImage();
 }
 
 void PackedPicture::draw(QPainter& painter, const QRect& area)
@@ -45,7 +53,6 @@ void PackedPicture::draw(QPainter& painter, const QRect& area)
             painter.drawImage(QPointF(0, 0), whole);
             painter.restore();
         }
-        first_ = QImage();
         return;
     }
     const QRect device =
