@@ -28,8 +28,8 @@ private:
     Picture picture_;
     PackedPicture shown_;
     qreal shownRatio_ = 0;
-    // The picture read and packed on a thread of its own; the last member, so
-    // that the thread is done before the picture it reads goes.
+    // The picture read on a thread of its own for the first frame; the last
+    // member, so that the thread is done before the picture it reads goes.
     std::future<PackedPicture> ahead_;
     qreal aheadRatio_ = 0;
 };
