@@ -29,6 +29,8 @@ void PackedPicture::pack()
     if (first_.isNull()) {
         return;
     }
+    // By hand rather than by the toolkit's conversion: its converters are code
+    // the start would otherwise never bring into memory.
     pixels_ = QImage(first_.size(), QImage::Format_RGB888);
     for (int y = 0; y < first_.height(); ++y) {
         const auto* from = reinterpret_cast<const QRgb*>(first_.constScanLine(y));
@@ -45,8 +47,7 @@ void PackedPicture::pack()
 
 void PackedPicture::draw(QPainter& painter, const QRect& area)
 {
-    if (pixels_.format() != QImage::Format_RGB888 || !first_.isNull()) {
-        const QImage& whole = first_.isNull() ? pixels_ : first_;
+    if (const QImage& whole = current(); whole.format() != QImage::Format_RGB888) {
         if (!whole.isNull()) {
             painter.save();
             painter.setClipRect(area, Qt::IntersectClip);

@@ -19,9 +19,9 @@ public:
     // `image` with its device pixel ratio set, as Picture::take gives it.
     explicit PackedPicture(QImage image);
 
-    bool isNull() const { return pixels_.isNull() && first_.isNull(); }
+    bool isNull() const { return current().isNull(); }
     // In layout pixels.
-    QSizeF size() const { return (first_.isNull() ? pixels_ : first_).deviceIndependentSize(); }
+    QSizeF size() const { return current().deviceIndependentSize(); }
 
     // Packs the decoded picture, which then goes; once is enough.
     void pack();
@@ -31,6 +31,9 @@ public:
     void draw(QPainter& painter, const QRect& area);
 
 private:
+    // What is drawn from now: the decoded picture until it is packed.
+    const QImage& current() const { return first_.isNull() ? pixels_ : first_; }
+
     QImage pixels_;  // RGB888 when packed, otherwise the image as given
     QImage first_;   // the decoded picture, until it is packed
     QImage band_;    // a few rows of RGB32, the size of one band

@@ -28,10 +28,7 @@ const QPixmap& Picture::at(qreal ratio)
         return shown_;
     }
     shownRatio_ = ratio;
-    QImage image = take(ratio);
-    const qreal imageRatio = image.devicePixelRatio();
-    shown_ = QPixmap::fromImage(std::move(image));
-    shown_.setDevicePixelRatio(imageRatio);
+    shown_ = QPixmap::fromImage(take(ratio));
     return shown_;
 }
 
