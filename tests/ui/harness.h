@@ -19,6 +19,7 @@
 #include "score_dialogs.h"
 #include "table_dialogs.h"
 #include "table_file.h"
+#include "window_start.h"
 
 // Readable texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -162,15 +163,13 @@ public:
         start();
     }
 
-    // The program starts over the same folders, as Game::start does: the kept
-    // game is read once the window is up.
+    // The program starts over the same folders, as Game::start does: the sheet
+    // is built and the kept game read once the window is on screen.
     void start()
     {
         form = std::make_unique<Form1>(
             Form1Services{cues, dice, dialogs, scoreDialogs, tableDialogs, picturesDir, tableFile, playerDir});
-        form->show();
-        form->Form_Load();
-        form->takeKeptGame();
+        startWindow(*form);
         cues.played.clear();
     }
     // The window is closed, as by its close box, and the program started again.

@@ -24,6 +24,7 @@
 #include "sdl_cue_player.h"
 #include "sheet_names.h"
 #include "table_file.h"
+#include "window_start.h"
 
 namespace dakru::ui {
 namespace {
@@ -67,12 +68,10 @@ protected:
         seedTable();
         form = std::make_unique<Form1>(Form1Services{*cues, dice, dialogs, scoreDialogs, tableDialogs,
                                                      assets / "Pictures", table, folderPath / "player"});
-        form->show();
-        form->Form_Load();
-        form->takeKeptGame();
         // The ticks come as events of the session, so that a seed replays it whole.
         for (const char* name : {"Timer1", "Timer2"})
             form->findChild<QTimer*>(QLatin1String(name))->stop();
+        testing::startWindow(*form);
 
         // Answers whatever box is open, after a random while, the timers ticking meanwhile.
         answerBoxes();

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <memory>
 #include <string_view>
 
 #include "first_frame.h"
@@ -60,11 +61,15 @@ TEST_F(StartTest, TheKeptGameIsReadRightAfterTheFirstFrameAndNothingElseLoads)
         game.start();
         EXPECT_FALSE(locked()) << "the kept game was taken before the first frame";
         EXPECT_FALSE(game.window().engine().keptGameWaiting());
+        EXPECT_EQ(game.window().findChild<QWidget*>(QStringLiteral("Label7")), nullptr)
+            << "the sheet, behind the cover, was built before the first frame";
 
         bool framed = false;
         afterFirstFrame(game.window(), [&] {
             framed = true;
-            // At once after the first frame, before any event: the kept game waits for the first roll press.
+            // At once after the first frame, before any event: the sheet is
+            // there, and the kept game waits for the first roll press.
+            EXPECT_NE(game.window().findChild<QWidget*>(QStringLiteral("Label7")), nullptr);
             EXPECT_TRUE(locked());
             EXPECT_TRUE(game.window().engine().keptGameWaiting());
         });
@@ -89,6 +94,60 @@ TEST_F(StartTest, TheKeptGameIsReadRightAfterTheFirstFrameAndNothingElseLoads)
         EXPECT_TRUE(game.window().hint().modelLoaded());
     }
     ::testing::internal::GetCapturedStderr();
+}
+
+using SheetAfterFirstFrameTest = Form1Test;
+
+// The sheet's controls, made after the window is shown, are shown with it,
+// under the menu's frames: behind the cover at the start, and read by screen
+// readers before the menu and the dice, as controls made with the window are.
+TEST_F(SheetAfterFirstFrameTest, TheSheetLiesUnderTheMenuAndIsShown)
+{
+    const int frames = stackIndex("GS1");
+    const int cover = stackIndex("Image1");
+    EXPECT_LT(frames, cover) << "the cover is in front";
+    int controls = 0;
+    for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = control->objectName();
+        if (!name.startsWith(QLatin1String("Label")) && name != QLatin1String("GridLines")
+            && name != QLatin1String("PlayerName")) {
+            continue;
+        }
+        ++controls;
+        EXPECT_LT(stackIndex(name), frames) << name.toStdString();
+        EXPECT_EQ(control->isVisible(), name != QLatin1String("PlayerName")) << name.toStdString();
+    }
+    EXPECT_EQ(controls, 72 + 1 + 24 + 1) << "cells, sums and totals; the lines; the captions; the corner";
+}
+
+// Keys that reach the window before its first frame act on the game at once;
+// the sheet, built after it, shows the game as they left it, above the cover
+// the roll sent back.
+TEST_F(SheetAfterFirstFrameTest, AKeyBeforeTheFirstFrameActsAndTheSheetShowsIt)
+{
+    form.reset();
+    form = std::make_unique<Form1>(
+        Form1Services{cues, dice, dialogs, scoreDialogs, tableDialogs, picturesDir, tableFile, playerDir});
+    form->show();
+    form->Form_Load();
+    dice.push({6, 6, 6, 2, 3});
+    keyUp(Qt::Key_Space);
+    ASSERT_EQ(form->findChild<QWidget*>(QStringLiteral("Label7")), nullptr) << "the first frame came already";
+    EXPECT_EQ(form->engine().gameState().RollCount, 1);
+
+    const auto framed = std::make_shared<bool>(false);
+    afterFirstFrame(*form, [framed] { *framed = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&framed] { return *framed; }, 10000));
+
+    int marked = 0;
+    for (const Column column : kColumns) {
+        for (int row = 1; row <= kRowCount; ++row) {
+            marked += form->engine().cell(column, row).marked ? 1 : 0;
+        }
+    }
+    EXPECT_GT(marked, 0);
+    EXPECT_EQ(yellowCount(), marked);
+    EXPECT_GT(stackIndex("Label7"), stackIndex("Image1")) << "the sheet lies behind the cover after the roll";
 }
 
 }  // namespace

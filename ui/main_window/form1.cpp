@@ -125,14 +125,13 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
     traceStep("cover made, picture on a thread");
 
-    buildSheet();
-    traceStep("sheet built");
+    // The score sheet lies behind the cover in the first frame: it is built
+    // once that frame is on screen (see Form_Load).
     buildMenu();
-    traceStep("menu and dice built");
+    traceStep("menu, dice and displays built");
     cursor_ = new SheetCursor(this);
     pace_ = new ComputerPace(
         engine_, [this](const advisor::TurnStep& step) { computerClick(step); }, this);
-    access_ = std::make_unique<SheetAccess>(labels_);
     hint_ = std::make_unique<Hint>(
         *this, std::array<QWidget*, kDiceCount>{labels_.dice[0], labels_.dice[1], labels_.dice[2], labels_.dice[3],
                                                 labels_.dice[4]});
@@ -165,8 +164,15 @@ Form1::~Form1()
     delete review_.data();
 }
 
+// The sheet's controls lie under the menu's frames, as they would had they
+// been made with the window: under the cover while it is in front, and read
+// by screen readers in the same order.
 void Form1::buildSheet()
 {
+    if (sheetBuilt()) {
+        return;
+    }
+    const qsizetype before = children().size();
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
             ClickLabel* cell =
@@ -219,14 +225,29 @@ void Form1::buildSheet()
     playerName_->hide();
     hideFromReaders(*playerName_);
 
-    labels_.zvanje = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
-    labels_.zvanje->setFont(arial(9.75, true));
-    labels_.rollsLeft = makeLabel(this, QStringLiteral("RollsLeft"), layout::kRollsLeft, layout::kDisplayText);
-    labels_.rollsLeft->setFont(arial(8.25));
+    // New children come last; a child made after its window is shown is shown by hand.
+    for (QObject* child : children().mid(before)) {
+        if (auto* control = qobject_cast<QWidget*>(child)) {
+            control->stackUnder(frames_[0]);
+            if (control != playerName_) {
+                control->show();
+            }
+        }
+    }
+    access_ = std::make_unique<SheetAccess>(labels_);
+    for (int n = 1; n <= kDiceCount; ++n) {
+        access_->showDie(n, engine_.die(n));
+    }
+    traceStep("sheet built");
+    redraw();
 }
 
 void Form1::buildMenu()
 {
+    labels_.zvanje = makeLabel(this, QStringLiteral("Zvanje"), layout::kZvanje, layout::kDisplayText);
+    labels_.zvanje->setFont(arial(9.75, true));
+    labels_.rollsLeft = makeLabel(this, QStringLiteral("RollsLeft"), layout::kRollsLeft, layout::kDisplayText);
+    labels_.rollsLeft->setFont(arial(8.25));
     for (int k = 1; k <= 5; ++k) {
         auto* frame = new HighlightFrame(this);
         frame->setObjectName(QStringLiteral("GS%1").arg(k));
@@ -259,8 +280,12 @@ void Form1::Form_Load()
 {
     engine_.Form_Load();
     redraw();
-    // Games an earlier run could not record, once the window is on the screen.
-    afterFirstFrame(*this, [this] { history_.recordKeptAside(); });
+    // Once the window is on the screen: the sheet, and the games an earlier
+    // run could not record.
+    afterFirstFrame(*this, [this] {
+        buildSheet();
+        history_.recordKeptAside();
+    });
 }
 
 void Form1::takeKeptGame()
@@ -276,6 +301,32 @@ void Form1::takeKeptGame()
 
 void Form1::redraw()
 {
+    drawSheet();
+    showText(labels_.zvanje, engine_.zvanjeText());
+    showText(labels_.rollsLeft, engine_.rollsLeftText());
+    if (hint_->follow(engine_.gameState())) {
+        BorderB(0);  // the ROLL frame the hint may have shown
+    }
+    cursor_->follow(engine_);
+    if (sheetBuilt()) {
+        access_->follow(engine_, cursor_->place());
+        showPlayer();
+    }
+    if (standings_ && standings_->isVisible()) {
+        standings_->refresh();
+    }
+    // Every action and tick ends here: the kept game follows the game as soon
+    // as it changes (an unchanged game writes nothing).
+    keepGame();
+    history_.follow(engine_.gameState());
+    pace_->follow(gameUnderWay());
+}
+
+void Form1::drawSheet()
+{
+    if (!sheetBuilt()) {
+        return;
+    }
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
             const Cell& state = engine_.cell(column, row);
@@ -291,22 +342,6 @@ void Form1::redraw()
         showNumber(labels_.totals[index(section)], engine_.total(section));
     }
     showNumber(labels_.grandTotal, engine_.grandTotal());
-    showText(labels_.zvanje, engine_.zvanjeText());
-    showText(labels_.rollsLeft, engine_.rollsLeftText());
-    if (hint_->follow(engine_.gameState())) {
-        BorderB(0);  // the ROLL frame the hint may have shown
-    }
-    cursor_->follow(engine_);
-    access_->follow(engine_, cursor_->place());
-    showPlayer();
-    if (standings_ && standings_->isVisible()) {
-        standings_->refresh();
-    }
-    // Every action and tick ends here: the kept game follows the game as soon
-    // as it changes (an unchanged game writes nothing).
-    keepGame();
-    history_.follow(engine_.gameState());
-    pace_->follow(gameUnderWay());
 }
 
 // The sheet is out from under the cover, in a game still being played.
@@ -412,10 +447,9 @@ void Form1::G_Click(int k)
             break;
         }
         // On a fresh sheet before the first roll, NEW simply plays.
-        const QString grandTotal = labels_.grandTotal->text();
         // A game kept from the last run is not fresh: NEW asks, then starts afresh.
-        const bool fresh = (grandTotal.isEmpty() || grandTotal == QLatin1String("0"))
-                           && labels_.rollsLeft->text().isEmpty() && !engine_.keptGameWaiting();
+        const bool fresh = engine_.grandTotal().value_or(0) == 0 && engine_.rollsLeftText().empty()
+                           && !engine_.keptGameWaiting();
         if (fresh) {
             G_Click(1);
             return;
@@ -497,7 +531,9 @@ void Form1::MoveCursor(CursorStep step)
         return;
     }
     cursor_->step(step, engine_);
-    access_->follow(engine_, cursor_->place());
+    if (sheetBuilt()) {
+        access_->follow(engine_, cursor_->place());
+    }
 }
 
 // Enter on the cursor writes its cell, or places the call there, as a click

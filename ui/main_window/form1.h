@@ -63,7 +63,9 @@ public:
     Engine& engine() { return engine_; }
     const Hint& hint() const { return *hint_; }
 
-    // The window has opened: the intro cue and the cover in front.
+    // The window has opened: the intro cue and the cover in front. The score
+    // sheet, behind the cover, is built once the first frame is on screen,
+    // before any input that followed reaches the window.
     void Form_Load();
 
     // Offers the game kept by the last run to the first roll press. It locks
@@ -111,6 +113,7 @@ protected:
 
 private:
     void buildSheet();
+    bool sheetBuilt() const { return access_ != nullptr; }
     void buildMenu();
     void G_MouseMove(int k);
     void G_Click(int k);
@@ -133,6 +136,7 @@ private:
     void Exitb_Click();
     scores::HighScoreWindow& highScores();
     void redraw();
+    void drawSheet();
     void keepGame();
     bool gameUnderWay() const;
     bool computersTurn() const;

@@ -27,10 +27,10 @@ void Game::start()
 {
     form_.show();
     traceStep("window shown");
-    form_.Form_Load();
+    afterFirstFrame(form_, [] { traceStep("first frame"); });
+    form_.Form_Load();  // the sheet follows the first frame
     traceStep("cover in front, intro cue asked");
     afterFirstFrame(form_, [this] {
-        traceStep("first frame");
         form_.takeKeptGame();
         traceStep("kept game read");
         QApplication::setWindowIcon(programIcon());

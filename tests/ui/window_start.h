@@ -1,0 +1,25 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "first_frame.h"
+#include "form1.h"
+
+namespace dakru::ui::testing {
+
+// Starts the main window as the game does: shown, its first frame on screen
+// (the sheet is built right after it), then the game kept by the last run.
+inline void startWindow(Form1& form)
+{
+    form.show();
+    form.Form_Load();
+    const auto framed = std::make_shared<bool>(false);
+    afterFirstFrame(form, [framed] { *framed = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&framed] { return *framed; }, 10000)) << "no first frame";
+    form.takeKeptGame();
+}
+
+}  // namespace dakru::ui::testing
