@@ -81,8 +81,9 @@ try {
     dakru::ui::traceStep("program loaded");
 
     // Every option is read before the window toolkit starts, so that help,
-    // the version and a wrong option need no screen.
-    const dakru::app::CommandLine line = [&] {
+    // the version and a wrong option need no screen. Without any there is
+    // nothing to read (the usual start), and nothing is started for it.
+    const dakru::app::CommandLine line = argc <= 1 ? dakru::app::CommandLine{} : [&] {
         const QCoreApplication bare(argc, argv);
         return dakru::app::readCommandLine(QCoreApplication::arguments());
     }();

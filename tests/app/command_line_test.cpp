@@ -38,6 +38,15 @@ TEST(CommandLine, TheToolkitsOptionsAreUnderstoodAndEverythingElseRefused)
             EXPECT_TRUE(line.text.contains(QLatin1String("Usage:")));
         }
     }
+    // The program skips reading a command line with no arguments: reading one gives what it assumes.
+    const CommandLine none = readCommandLine({"dakru"});
+    const CommandLine assumed;
+    EXPECT_EQ(none.request, assumed.request);
+    EXPECT_EQ(none.verbose, assumed.verbose);
+    EXPECT_EQ(none.exportFile, assumed.exportFile);
+    EXPECT_EQ(none.reviewGame, assumed.reviewGame);
+    EXPECT_EQ(none.platform, assumed.platform);
+    EXPECT_EQ(none.text, assumed.text);
 }
 
 TEST(DisplayCheck, OnlyAnX11OrWaylandDesktopWithNothingNamedHasNoDisplay)
