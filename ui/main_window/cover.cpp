@@ -39,11 +39,8 @@ CoverPicture::CoverPicture(Picture picture, QWidget* parent) : QWidget(parent), 
     hideFromReaders(*this);
     // It paints every pixel, so while it is in front nothing behind it is painted.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The first frame shows it: read meanwhile, while the rest of the window is
-    // built. Nothing else touches picture_ until the thread is done.
-    aheadRatio_ = devicePixelRatioF();
-    ahead_ =
-        std::async(std::launch::async, [this, ratio = aheadRatio_] { return PackedPicture(picture_.take(ratio)); });
+    // The first frame shows it: read meanwhile, while the rest of the window is built.
+    picture_.readAhead(devicePixelRatioF());
 }
 
 void CoverPicture::mouseMoveEvent(QMouseEvent* event)
@@ -57,9 +54,7 @@ void CoverPicture::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (const qreal ratio = devicePixelRatioF(); ratio != shownRatio_) {
         shownRatio_ = ratio;
-        PackedPicture ahead = ahead_.valid() ? ahead_.get() : PackedPicture();
-        shown_ = aheadRatio_ == ratio ? std::move(ahead) : PackedPicture(picture_.take(ratio));
-        aheadRatio_ = 0;
+        shown_ = PackedPicture(picture_.take(ratio));
         // Packed once this drawing is on screen, as the start goes on.
         QTimer::singleShot(0, this, [this] { shown_.pack(); });
     }

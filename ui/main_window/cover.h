@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <future>
 
 #include "packed_picture.h"
 #include "picture.h"
@@ -28,10 +27,6 @@ private:
     Picture picture_;
     PackedPicture shown_;
     qreal shownRatio_ = 0;
-    // The picture read on a thread of its own for the first frame; the last
-    // member, so that the thread is done before the picture it reads goes.
-    std::future<PackedPicture> ahead_;
-    qreal aheadRatio_ = 0;
 };
 
 }  // namespace dakru::ui

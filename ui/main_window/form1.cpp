@@ -29,6 +29,9 @@
 namespace dakru::ui {
 namespace {
 
+// The picture of a die not thrown yet.
+constexpr const char* kBlankDie = "d.jpg";
+
 constexpr auto kFixedWindow = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                               | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
 
@@ -123,7 +126,9 @@ Form1::Form1(Form1Services services, QWidget* parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(layout::kCover);
     connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
-    traceStep("cover made, picture on a thread");
+    // The dice's blank face, read meanwhile too: the first frame shows it (see Form_Load).
+    pictures_.readAhead(kBlankDie, devicePixelRatioF());
+    traceStep("cover made, pictures on threads");
 
     // The score sheet lies behind the cover in the first frame: it is built
     // once that frame is on screen (see Form_Load).
@@ -272,12 +277,14 @@ void Form1::buildMenu()
             redraw();
         });
         labels_.dice[n - 1] = picture;
-        showDiePicture(n, "d.jpg");
     }
 }
 
 void Form1::Form_Load()
 {
+    for (int n = 1; n <= kDiceCount; ++n) {
+        showDiePicture(n, kBlankDie);
+    }
     engine_.Form_Load();
     redraw();
     // Once the window is on the screen: the sheet, and the games an earlier

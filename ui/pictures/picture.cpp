@@ -34,7 +34,8 @@ const QPixmap& Picture::at(qreal ratio)
 
 QImage Picture::take(qreal ratio)
 {
-    Read got = read(folder_, fileName_, ratio);
+    // A read ahead for another density (the window has moved meanwhile) is not used.
+    Read got = ahead_.valid() && aheadRatio_ == ratio ? ahead_.get() : read(folder_, fileName_, ratio);
     if (got.ordinaryMissing && !std::exchange(ordinaryMissingTold_, true)) {
         std::fprintf(stderr, "dakru: cannot show picture %s%s\n", (folder_ / fileName_).string().c_str(),
                      standIn_.c_str());
@@ -45,6 +46,14 @@ QImage Picture::take(qreal ratio)
     }
     got.image.setDevicePixelRatio(got.ratio);
     return std::move(got.image);
+}
+
+void Picture::readAhead(qreal ratio)
+{
+    aheadRatio_ = ratio;
+    // Of its own copies: the picture may move meanwhile.
+    ahead_ = std::async(std::launch::async,
+                        [folder = folder_, fileName = fileName_, ratio] { return read(folder, fileName, ratio); });
 }
 
 // Images only, no pixmaps: this may run on a thread of its own.

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <filesystem>
+#include <future>
 #include <string>
 
 namespace dakru::ui {
@@ -32,6 +33,10 @@ public:
     // run on a thread of its own while nothing else uses this picture.
     QImage take(qreal ratio);
 
+    // Starts reading the picture for `ratio` on a thread of its own, so that
+    // the at() or take() that follows finds it read (or waits for the rest).
+    void readAhead(qreal ratio);
+
 private:
     // What was read for a ratio: the image, fitted to the device pixels, and
     // which files were missing.
@@ -50,6 +55,10 @@ private:
     qreal shownRatio_ = 0;
     bool ordinaryMissingTold_ = false;
     bool denseMissingTold_ = false;
+    // The read on its own thread: the last member, so that a picture destroyed
+    // meanwhile first waits for it.
+    std::future<Read> ahead_;
+    qreal aheadRatio_ = 0;
 };
 
 // "Cover.jpg" -> "Cover@2x.jpg".

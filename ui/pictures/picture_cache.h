@@ -20,6 +20,9 @@ public:
     // that is reported once on stderr, and the caller draws a plain stand-in.
     const QPixmap& get(const std::string& fileName, qreal ratio);
 
+    // Starts reading a picture that a get() will soon ask for (see Picture::readAhead).
+    void readAhead(const std::string& fileName, qreal ratio);
+
 private:
     std::filesystem::path folder_;
     std::unordered_map<std::string, Picture> pictures_;
