@@ -17,7 +17,8 @@ enum Files { Both, OrdinaryOnly, DenseOnly, None };
 
 // A 42 x 42 picture, as the dice are, asked for at `ratios` in turn, as a window
 // moving between screens does: what the first ratio shows, and how many lines
-// stderr gets in all.
+// stderr gets in all. The same whether it was read ahead for the first ratio,
+// for another (the window moved meanwhile) or not at all.
 TEST(PictureTest, EachRatioGetsItsFileAndEachMissingFileIsToldOnce)
 {
     const struct {
@@ -58,20 +59,26 @@ TEST(PictureTest, EachRatioGetsItsFileAndEachMissingFileIsToldOnce)
         if (c.files == Both || c.files == DenseOnly) {
             save("d1@2x.jpg", 84, qRgb(200, 40, 40));
         }
-        Picture picture(std::filesystem::path(dir.toStdU16String()), "d1.jpg");
-        ::testing::internal::CaptureStderr();
-        const QPixmap shown = picture.at(c.ratios[0]);
-        for (const qreal ratio : c.ratios) {
-            picture.at(ratio);
-        }
-        const std::string told = ::testing::internal::GetCapturedStderr();
+        for (const qreal ahead : {0.0, c.ratios[0], c.ratios[0] == 1 ? 2.0 : 1.0}) {
+            SCOPED_TRACE(::testing::Message() << "read ahead for " << ahead);
+            Picture picture(std::filesystem::path(dir.toStdU16String()), "d1.jpg");
+            ::testing::internal::CaptureStderr();
+            if (ahead > 0) {
+                picture.readAhead(ahead);
+            }
+            const QPixmap shown = picture.at(c.ratios[0]);
+            for (const qreal ratio : c.ratios) {
+                picture.at(ratio);
+            }
+            const std::string told = ::testing::internal::GetCapturedStderr();
 
-        EXPECT_EQ(shown.size(), c.deviceSize);
-        if (!shown.isNull()) {
-            EXPECT_EQ(shown.devicePixelRatio(), c.pictureRatio);
-            EXPECT_EQ(qRed(shown.toImage().pixel(21, 21)) > 150, c.dense);
+            EXPECT_EQ(shown.size(), c.deviceSize);
+            if (!shown.isNull()) {
+                EXPECT_EQ(shown.devicePixelRatio(), c.pictureRatio);
+                EXPECT_EQ(qRed(shown.toImage().pixel(21, 21)) > 150, c.dense);
+            }
+            EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.lines) << told;
         }
-        EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.lines) << told;
     }
 }
 
