@@ -126,7 +126,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(layout::kCover);
     connect(image1_, &CoverPicture::moved, this, [this] { BorderB(0); });
-    // The dice's blank face, read meanwhile too: the first frame shows it (see Form_Load).
+    // The dice's blank face, read meanwhile too.
     pictures_.readAhead(kBlankDie, devicePixelRatioF());
     traceStep("cover made, pictures on threads");
 
@@ -158,6 +158,12 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(&timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
     timer1_.start();
     timer2_.start();
+    // Last, as the blank face has been read meanwhile. The window is shown only
+    // after it: showing it while the toolkit's JPEG reader is being loaded
+    // slows both.
+    for (int n = 1; n <= kDiceCount; ++n) {
+        showDiePicture(n, kBlankDie);
+    }
     traceStep("main window built");
 }
 
@@ -282,9 +288,6 @@ void Form1::buildMenu()
 
 void Form1::Form_Load()
 {
-    for (int n = 1; n <= kDiceCount; ++n) {
-        showDiePicture(n, kBlankDie);
-    }
     engine_.Form_Load();
     redraw();
     // Once the window is on the screen: the sheet, and the games an earlier
