@@ -458,8 +458,8 @@ void Form1::G_Click(int k)
         }
         // On a fresh sheet before the first roll, NEW simply plays.
         // A game kept from the last run is not fresh: NEW asks, then starts afresh.
-        const bool fresh = engine_.grandTotal().value_or(0) == 0 && engine_.rollsLeftText().empty()
-                           && !engine_.keptGameWaiting();
+        const bool fresh =
+            engine_.grandTotal().value_or(0) == 0 && engine_.rollsLeftText().empty() && !engine_.keptGameWaiting();
         if (fresh) {
             G_Click(1);
             return;
