@@ -7,7 +7,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <memory>
 #include <string_view>
 
 #include "first_frame.h"
@@ -135,9 +134,7 @@ TEST_F(SheetAfterFirstFrameTest, AKeyBeforeTheFirstFrameActsAndTheSheetShowsIt)
     ASSERT_EQ(form->findChild<QWidget*>(QStringLiteral("Label7")), nullptr) << "the first frame came already";
     EXPECT_EQ(form->engine().gameState().RollCount, 1);
 
-    const auto framed = std::make_shared<bool>(false);
-    afterFirstFrame(*form, [framed] { *framed = true; });
-    ASSERT_TRUE(QTest::qWaitFor([&framed] { return *framed; }, 10000));
+    ASSERT_TRUE(waitForFirstFrame(*form));
 
     int marked = 0;
     for (const Column column : kColumns) {

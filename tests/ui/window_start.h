@@ -10,15 +10,22 @@
 
 namespace dakru::ui::testing {
 
+// Runs the events until the shown window's first frame is on screen and what
+// follows it at once (the sheet) is done; false if none came.
+inline bool waitForFirstFrame(Form1& form)
+{
+    const auto framed = std::make_shared<bool>(false);
+    afterFirstFrame(form, [framed] { *framed = true; });
+    return QTest::qWaitFor([&framed] { return *framed; }, 10000);
+}
+
 // Starts the main window as the game does: shown, its first frame on screen
 // (the sheet is built right after it), then the game kept by the last run.
 inline void startWindow(Form1& form)
 {
     form.show();
     form.Form_Load();
-    const auto framed = std::make_shared<bool>(false);
-    afterFirstFrame(form, [framed] { *framed = true; });
-    EXPECT_TRUE(QTest::qWaitFor([&framed] { return *framed; }, 10000)) << "no first frame";
+    EXPECT_TRUE(waitForFirstFrame(form)) << "no first frame";
     form.takeKeptGame();
 }
 

@@ -311,14 +311,14 @@ void Form1::takeKeptGame()
 
 void Form1::redraw()
 {
-    drawSheet();
     showText(labels_.zvanje, engine_.zvanjeText());
     showText(labels_.rollsLeft, engine_.rollsLeftText());
     if (hint_->follow(engine_.gameState())) {
         BorderB(0);  // the ROLL frame the hint may have shown
     }
     cursor_->follow(engine_);
-    if (sheetBuilt()) {
+    if (sheetBuilt()) {  // once the first frame is on screen
+        drawSheet();
         access_->follow(engine_, cursor_->place());
         showPlayer();
     }
@@ -334,9 +334,6 @@ void Form1::redraw()
 
 void Form1::drawSheet()
 {
-    if (!sheetBuilt()) {
-        return;
-    }
     for (const Column column : kColumns) {
         for (int row = 1; row <= kRowCount; ++row) {
             const Cell& state = engine_.cell(column, row);

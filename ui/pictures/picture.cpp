@@ -51,9 +51,7 @@ QImage Picture::take(qreal ratio)
 void Picture::readAhead(qreal ratio)
 {
     aheadRatio_ = ratio;
-    // Of its own copies: the picture may move meanwhile.
-    ahead_ = std::async(std::launch::async,
-                        [folder = folder_, fileName = fileName_, ratio] { return read(folder, fileName, ratio); });
+    ahead_ = std::async(std::launch::async, &Picture::read, folder_, fileName_, ratio);
 }
 
 // Images only, no pixmaps: this may run on a thread of its own.

@@ -53,12 +53,10 @@ private:
     std::string standIn_;
     QPixmap shown_;
     qreal shownRatio_ = 0;
-    bool ordinaryMissingTold_ = false;
-    bool denseMissingTold_ = false;
-    // The read on its own thread: the last member, so that a picture destroyed
-    // meanwhile first waits for it.
     std::future<Read> ahead_;
     qreal aheadRatio_ = 0;
+    bool ordinaryMissingTold_ = false;
+    bool denseMissingTold_ = false;
 };
 
 // "Cover.jpg" -> "Cover@2x.jpg".
