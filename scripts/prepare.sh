@@ -11,7 +11,7 @@ build="${dakru_build:-$root/build}"
 # Debian packages the build, the tests and the game need.
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libsdl2-dev libsqlite3-dev
+  qt6-base-dev libsdl2-dev libsqlite3-dev libjpeg-dev
   fonts-liberation2 fonts-dejavu-core
 )
 if [ "${with_tests:-0}" = 1 ]; then

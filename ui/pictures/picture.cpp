@@ -4,12 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
-namespace dakru::ui {
+#include "jpeg_file.h"
 
-QString toQString(const std::filesystem::path& path)
-{
-    return QString::fromStdU16String(path.generic_u16string());
-}
+namespace dakru::ui {
 
 std::string denseFileName(const std::string& fileName)
 {
@@ -59,21 +56,21 @@ Picture::Read Picture::read(const std::filesystem::path& folder, const std::stri
 {
     const std::filesystem::path densePath = folder / denseFileName(fileName);
     if (ratio == 2) {
-        QImage dense(toQString(densePath));
+        QImage dense = readJpegFile(densePath);
         if (!dense.isNull()) {
             return {std::move(dense), 2};
         }
     } else if (ratio > 1) {
         // Fitted to the device pixels and drawn one to one: letting the painter
         // shrink it would drop whole rows and columns of pixels.
-        const QImage dense(toQString(densePath));
+        const QImage dense = readJpegFile(densePath);
         if (!dense.isNull()) {
             const QSize device(static_cast<int>(std::ceil(dense.width() * ratio / 2)),
                                static_cast<int>(std::ceil(dense.height() * ratio / 2)));
             return {dense.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), ratio};
         }
     }
-    QImage ordinary(toQString(folder / fileName));
+    QImage ordinary = readJpegFile(folder / fileName);
     const bool missing = ordinary.isNull();
     return {std::move(ordinary), 1, missing, !missing && ratio > 1};
 }

@@ -8,8 +8,6 @@
 
 namespace dakru::ui {
 
-QString toQString(const std::filesystem::path& path);
-
 // One picture of the Pictures folder, drawn twice: "<name>.jpg" for ordinary
 // screens and "<name>@2x.jpg" at double the size for dense ones. The files are
 // read when a window first shows the picture, and again only when the window
