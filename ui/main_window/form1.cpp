@@ -158,9 +158,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     connect(&timer2_, &QTimer::timeout, this, &Form1::Timer2_Timer);
     timer1_.start();
     timer2_.start();
-    // Last, as the blank face has been read meanwhile. The window is shown only
-    // after it: showing it while the toolkit's JPEG reader is being loaded
-    // slows both.
+    // Last, so that the blank face has been read meanwhile.
     for (int n = 1; n <= kDiceCount; ++n) {
         showDiePicture(n, kBlankDie);
     }
