@@ -3,8 +3,7 @@
 #include <QSysInfo>
 #include <csetjmp>
 #include <cstdio>  // before jpeglib.h, which uses FILE without including it
-#include <fstream>
-#include <vector>
+#include <memory>
 
 #include <jpeglib.h>
 
@@ -17,11 +16,11 @@ namespace dakru::ui {
 namespace {
 
 // As large as the toolkit's own reader decodes by default: a header claiming
-// more is refused before anything is allocated for it.
+// more pixels is refused before anything is allocated for them.
 constexpr unsigned long long kMostBytes = 256ULL * 1024 * 1024;
 
 // The library reports errors by calling error_exit, which must not return:
-// it jumps back to readJpegFile, which gives up on the file.
+// it jumps back to the start of decode(), which gives up on the file.
 struct ErrorJump {
     jpeg_error_mgr manager{};
     std::jmp_buf back{};
@@ -36,29 +35,15 @@ struct ErrorJump {
 // reported by the caller, once.
 void quiet(j_common_ptr) {}
 
-// The whole file; empty when it cannot be read or is larger than any picture's.
-std::vector<unsigned char> fileBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : 0;
-    if (size <= 0 || static_cast<unsigned long long>(size) > kMostBytes) {
-        return {};
-    }
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), size);
-    return in ? bytes : std::vector<unsigned char>();
-}
-
 // Decodes into `image`; false on any error. Nothing here has a destructor to
 // skip when the library jumps back.
-bool decode(jpeg_decompress_struct& info, ErrorJump& error, const std::vector<unsigned char>& bytes, QImage& image)
+bool decode(jpeg_decompress_struct& info, ErrorJump& error, std::FILE* file, QImage& image)
 {
     if (setjmp(error.back) != 0) {
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
     if (info.jpeg_color_space != JCS_GRAYSCALE && info.jpeg_color_space != JCS_YCbCr
         && info.jpeg_color_space != JCS_RGB) {
@@ -87,8 +72,10 @@ bool decode(jpeg_decompress_struct& info, ErrorJump& error, const std::vector<un
 
 QImage readJpegFile(const std::filesystem::path& path)
 {
-    const std::vector<unsigned char> bytes = fileBytes(path);
-    if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xD8) {
+    // C's files, not C++ streams: the start would otherwise bring in the
+    // standard library's stream and locale code for this alone.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) {
         return {};
     }
     jpeg_decompress_struct info{};
@@ -97,7 +84,7 @@ QImage readJpegFile(const std::filesystem::path& path)
     error.manager.error_exit = jumpBack;
     error.manager.output_message = quiet;
     QImage image;
-    const bool decoded = decode(info, error, bytes, image);
+    const bool decoded = decode(info, error, file.get(), image);
     jpeg_destroy_decompress(&info);
     return decoded ? image : QImage();
 }
