@@ -6,12 +6,17 @@ PictureCache::PictureCache(std::filesystem::path folder) : folder_(std::move(fol
 
 const QPixmap& PictureCache::get(const std::string& fileName, qreal ratio)
 {
-    return pictures_.try_emplace(fileName, folder_, fileName).first->second.at(ratio);
+    return entry(fileName).at(ratio);
 }
 
 void PictureCache::readAhead(const std::string& fileName, qreal ratio)
 {
-    pictures_.try_emplace(fileName, folder_, fileName).first->second.readAhead(ratio);
+    entry(fileName).readAhead(ratio);
+}
+
+Picture& PictureCache::entry(const std::string& fileName)
+{
+    return pictures_.try_emplace(fileName, folder_, fileName).first->second;
 }
 
 }  // namespace dakru::ui

@@ -24,6 +24,9 @@ public:
     void readAhead(const std::string& fileName, qreal ratio);
 
 private:
+    // The picture of that name, made on first asking.
+    Picture& entry(const std::string& fileName);
+
     std::filesystem::path folder_;
     std::unordered_map<std::string, Picture> pictures_;
 };
