@@ -134,7 +134,7 @@ try {
 
     dakru::ui::Game game({
         .data = dataPath,
-        .tableFile = dakru::scores::scoreFileLocation(dataDir),
+        .tableFile = dakru::scores::TableFile([dataDir] { return dakru::scores::scoreFileLocation(dataDir); }),
         .player = player,
     });
     game.start();

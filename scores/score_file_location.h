@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include <QString>
 
@@ -24,5 +25,28 @@ std::filesystem::path scoreFileLocation(const QString& dataDir, const QString& u
 
 // The same with this program's per-user data folder.
 std::filesystem::path scoreFileLocation(const QString& dataDir);
+
+// The table's file as the game hands it on, found when first asked for: the
+// search makes a probe file beside the data, which the window's first frame
+// need not wait for.
+class TableFile {
+public:
+    // A table whose place is known.
+    explicit TableFile(std::filesystem::path known) : path_(std::move(known)) {}
+    // A table found by `find`, on the first path().
+    explicit TableFile(std::function<std::filesystem::path()> find) : find_(std::move(find)) {}
+
+    const std::filesystem::path& path()
+    {
+        if (!path_) {
+            path_ = find_();
+        }
+        return *path_;
+    }
+
+private:
+    std::function<std::filesystem::path()> find_;
+    std::optional<std::filesystem::path> path_;
+};
 
 }  // namespace dakru::scores

@@ -167,8 +167,8 @@ public:
     // is built and the kept game read once the window is on screen.
     void start()
     {
-        form = std::make_unique<Form1>(
-            Form1Services{cues, dice, dialogs, scoreDialogs, tableDialogs, picturesDir, tableFile, playerDir});
+        form = std::make_unique<Form1>(Form1Services{cues, dice, dialogs, scoreDialogs, tableDialogs, picturesDir,
+                                                     scores::TableFile(tableFile), playerDir});
         startWindow(*form);
         cues.played.clear();
     }

@@ -66,8 +66,9 @@ protected:
         cues = std::make_unique<SdlCuePlayer>(assets / "Sounds");
 
         seedTable();
-        form = std::make_unique<Form1>(Form1Services{*cues, dice, dialogs, scoreDialogs, tableDialogs,
-                                                     assets / "Pictures", table, folderPath / "player"});
+        form =
+            std::make_unique<Form1>(Form1Services{*cues, dice, dialogs, scoreDialogs, tableDialogs, assets / "Pictures",
+                                                  scores::TableFile(table), folderPath / "player"});
         // The ticks come as events of the session, so that a seed replays it whole.
         for (const char* name : {"Timer1", "Timer2"})
             form->findChild<QTimer*>(QLatin1String(name))->stop();

@@ -1,6 +1,7 @@
 // What the start does before the main window's first frame and what waits
 // until after it: the kept game is read once the frame is up and before any
-// input; the history's SQLite and the advisor's model are not loaded at all.
+// input, and the high-score table looked for; the history's SQLite and the
+// advisor's model are not loaded at all.
 #if defined(__linux__)
 #include <link.h>
 #endif
@@ -56,9 +57,15 @@ TEST_F(StartTest, TheKeptGameIsReadRightAfterTheFirstFrameAndNothingElseLoads)
 {
     ::testing::internal::CaptureStderr();  // the sound files are missing here
     {
-        Game game({.data = picturesDir.parent_path(), .tableFile = tableFile, .player = playerDir});
+        int tableLookedFor = 0;
+        const scores::TableFile table([&] {
+            ++tableLookedFor;
+            return tableFile;
+        });
+        Game game({.data = picturesDir.parent_path(), .tableFile = table, .player = playerDir});
         game.start();
         EXPECT_FALSE(locked()) << "the kept game was taken before the first frame";
+        EXPECT_EQ(tableLookedFor, 0) << "the high-score table was looked for before the first frame";
         EXPECT_FALSE(game.window().engine().keptGameWaiting());
         EXPECT_EQ(game.window().findChild<QWidget*>(QStringLiteral("Label7")), nullptr)
             << "the sheet, behind the cover, was built before the first frame";
@@ -71,6 +78,7 @@ TEST_F(StartTest, TheKeptGameIsReadRightAfterTheFirstFrameAndNothingElseLoads)
             EXPECT_NE(game.window().findChild<QWidget*>(QStringLiteral("Label7")), nullptr);
             EXPECT_TRUE(locked());
             EXPECT_TRUE(game.window().engine().keptGameWaiting());
+            EXPECT_EQ(tableLookedFor, 1);
         });
         QElapsedTimer waited;
         waited.start();
@@ -91,6 +99,11 @@ TEST_F(StartTest, TheKeptGameIsReadRightAfterTheFirstFrameAndNothingElseLoads)
         // The model is loaded by the first H, and not before.
         QTest::keyClick(&game.window(), Qt::Key_H);
         EXPECT_TRUE(game.window().hint().modelLoaded());
+
+        // Its window shows the table found then; it is not looked for again.
+        QTest::mouseClick(game.window().findChild<QWidget*>(QStringLiteral("G3")), Qt::LeftButton);
+        ASSERT_NE(game.window().highScoreWindow(), nullptr);
+        EXPECT_EQ(tableLookedFor, 1);
     }
     ::testing::internal::GetCapturedStderr();
 }
@@ -125,8 +138,8 @@ TEST_F(SheetAfterFirstFrameTest, TheSheetLiesUnderTheMenuAndIsShown)
 TEST_F(SheetAfterFirstFrameTest, AKeyBeforeTheFirstFrameActsAndTheSheetShowsIt)
 {
     form.reset();
-    form = std::make_unique<Form1>(
-        Form1Services{cues, dice, dialogs, scoreDialogs, tableDialogs, picturesDir, tableFile, playerDir});
+    form = std::make_unique<Form1>(Form1Services{cues, dice, dialogs, scoreDialogs, tableDialogs, picturesDir,
+                                                 scores::TableFile(tableFile), playerDir});
     form->show();
     form->Form_Load();
     dice.push({6, 6, 6, 2, 3});

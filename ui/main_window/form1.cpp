@@ -288,11 +288,14 @@ void Form1::Form_Load()
 {
     engine_.Form_Load();
     redraw();
-    // Once the window is on the screen: the sheet, and the games an earlier
-    // run could not record.
+    // Once the window is on the screen: the sheet, the games an earlier run
+    // could not record, and the high-score table's place (looking for it
+    // makes a probe file beside the data; an installed game's table is
+    // copied to the player's folder then).
     afterFirstFrame(*this, [this] {
         buildSheet();
         history_.recordKeptAside();
+        services_.tableFile.path();
     });
 }
 
@@ -753,8 +756,8 @@ scores::HighScoreWindow& Form1::highScores()
             // The insertion has already consulted the sound switch.
             .playScoreCue = [this](bool placed) { playCue(placed ? Cue::ScoreHigh : Cue::ScoreNo); },
         };
-        highScores_ = new scores::HighScoreWindow(services_.tableFile, services_.picturesDir, services_.scoreDialogs,
-                                                  std::move(hooks));
+        highScores_ = new scores::HighScoreWindow(services_.tableFile.path(), services_.picturesDir,
+                                                  services_.scoreDialogs, std::move(hooks));
     }
     return *highScores_;
 }

@@ -23,6 +23,7 @@
 #include "player_files.h"
 #include "random_source.h"
 #include "review_window.h"
+#include "score_file_location.h"
 #include "sheet_labels.h"
 #include "shell.h"
 #include "standings_window.h"
@@ -46,7 +47,7 @@ struct Form1Services {
     scores::ScoreDialogs& scoreDialogs;
     table::TableDialogs& tableDialogs;
     std::filesystem::path picturesDir;
-    std::filesystem::path tableFile;
+    scores::TableFile tableFile;
     std::filesystem::path playerDir;  // the kept game and the settings; empty keeps nothing
 };
 

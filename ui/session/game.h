@@ -6,6 +6,7 @@
 #include "form1.h"
 #include "random_source.h"
 #include "score_dialogs.h"
+#include "score_file_location.h"
 #include "sdl_cue_player.h"
 #include "table_dialogs.h"
 
@@ -13,9 +14,9 @@ namespace dakru::ui {
 
 // Where the game finds its data and keeps the player's files.
 struct GameFolders {
-    std::filesystem::path data;       // holds Pictures/ and Sounds/
-    std::filesystem::path tableFile;  // the high-score table in use
-    std::filesystem::path player;     // the kept game and the settings
+    std::filesystem::path data;    // holds Pictures/ and Sounds/
+    scores::TableFile tableFile;   // the high-score table in use
+    std::filesystem::path player;  // the kept game and the settings
 };
 
 // The game as the program runs it: the cue player, the dice, the boxes and the
