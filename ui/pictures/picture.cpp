@@ -3,7 +3,6 @@
 #include <QImage>
 #include <cmath>
 #include <cstdio>
-#include <optional>
 
 #include "jpeg_file.h"
 
@@ -32,13 +31,10 @@ const QPixmap& Picture::at(qreal ratio)
 
 QImage Picture::take(qreal ratio)
 {
-    // A read ahead is taken either way, so that it is not kept; one for another
-    // density (the window has moved meanwhile) is not used.
-    std::optional<Read> ahead;
-    if (ahead_.valid()) {
-        ahead = ahead_.get();
-    }
-    Read got = ahead && aheadRatio_ == ratio ? std::move(*ahead) : read(folder_, fileName_, ratio);
+    // A read ahead for another density (the window has moved meanwhile) is not
+    // used, and not kept either.
+    Read got = ahead_.valid() && aheadRatio_ == ratio ? ahead_.get() : read(folder_, fileName_, ratio);
+    ahead_ = {};
     if (got.ordinaryMissing && !std::exchange(ordinaryMissingTold_, true)) {
         std::fprintf(stderr, "dakru: cannot show picture %s%s\n", (folder_ / fileName_).string().c_str(),
                      standIn_.c_str());
